@@ -1,0 +1,25 @@
+# Thin wrapper around CMake presets. `make run` and `make test` install what is missing first.
+PRESET ?= default
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: all deps configure build run test bench package clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+run: build
+	@$(BUILD_DIR)/app/lunetide
+
+test: build
+	@ctest --preset $(PRESET)
+
+clean:
+	@rm -rf build
