@@ -1,0 +1,55 @@
+#include "ui/look.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace lunetide::ui {
+namespace {
+
+QString NearestSansSerif()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                  QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans")}) {
+        if (installed.contains(family))
+            return family;
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+} // namespace
+
+void InstallFontSubstitutes()
+{
+    static const bool installed = [] {
+        const QStringList families = QFontDatabase::families();
+        const QString fallback = NearestSansSerif();
+        for (const QString& wanted : {kVerdana, kSansSerif}) {
+            if (!families.contains(wanted))
+                QFont::insertSubstitution(wanted, fallback);
+        }
+        return true;
+    }();
+    (void)installed;
+}
+
+void MakeFixedWindow(QWidget* window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    window->setFixedSize(window->size());
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace lunetide::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// The house look, named once: colours, fonts and the title every message box carries.
+
+namespace lunetide::ui {
+
+inline const QString kAppTitle = QStringLiteral("Lunetide");
+inline const QString kWindowCaption = QStringLiteral("Lunetide v1.15");
+
+namespace colour {
+inline const QColor Orange{0xFF, 0x80, 0x00};   // strips and headings
+inline const QColor Black{0x00, 0x00, 0x00};    // behind the readings
+inline const QColor DarkBlue{0x00, 0x00, 0x80}; // behind the exit screen's frames
+inline const QColor White{0xFF, 0xFF, 0xFF};
+inline const QColor Yellow{0xFF, 0xFF, 0x00};   // link text on dark blue
+inline const QColor LinkBlue{0x00, 0x00, 0xC0}; // link text on white
+inline const QColor Cyan{0x00, 0xFF, 0xFF};
+inline const QColor Green{0x00, 0xFF, 0x00};
+inline const QColor LightGrey{0xE0, 0xE0, 0xE0};
+inline const QColor Grey{0x80, 0x80, 0x80};
+} // namespace colour
+
+inline const QString kVerdana = QStringLiteral("Verdana");
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+// Where Verdana or MS Sans Serif is not installed, the nearest installed sans-serif stands in for
+// it. Call once, before the first window is built; calling again does nothing.
+void InstallFontSubstitutes();
+
+// Makes a top-level window fixed in size at its form's size, with a close button but no minimise
+// or maximise button.
+void MakeFixedWindow(QWidget* window);
+
+// Centres a top-level window on the screen it will appear on.
+void CentreOnScreen(QWidget* window);
+
+} // namespace lunetide::ui
