@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/reading_request.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <memory>
+
+namespace Ui {
+class frmDisplay;
+}
+
+// The reading display window: shows one reading written into it by the reading request. It
+// computes nothing; Back and leaving the window are signalled to the window registry, which
+// carries them out.
+class frmDisplay : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmDisplay(QWidget* parent = nullptr);
+    ~frmDisplay() override;
+
+    // Picture k (1 to 30) of the window's picture list IMGMoon.
+    QPixmap IMGMoon(int k) const;
+
+    // Writes what the request carries into the controls of its reading kind and brings that
+    // kind's frame to the front. Controls of the other kinds keep what they show.
+    void WriteReading(const ReadingRequest& request);
+
+    // The current time and date, written once a second by the main window's clock.
+    void SetDateTime(const QString& clockText);
+
+    Ui::frmDisplay* ui() const { return ui_.get(); }
+
+signals:
+    // cmdBack or File > Back.
+    void backRequested();
+    // The window is being closed (Exit, File > Exit, Esc, the close button, Alt+F4, or the
+    // registry unloading it). The close always goes through.
+    void unloading();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmDisplay> ui_;
+    bool centred_ = false;
+};
