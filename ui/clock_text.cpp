@@ -91,7 +91,7 @@ QString ClockText(const QDateTime& moment, const QLocale& locale)
 
 QString ClockTextNow()
 {
-    return ClockText(QDateTime::currentDateTime(), QLocale::system());
+    return ClockText(QDateTime::currentDateTime(), QLocale());
 }
 
 } // namespace lunetide::ui

@@ -12,7 +12,7 @@ namespace lunetide::ui {
 
 QString ClockText(const QDateTime& moment, const QLocale& locale);
 
-// ClockText of the current time in the user's locale.
+// ClockText of the current time in the default locale (the user's, unless a test sets another).
 QString ClockTextNow();
 
 // The locale's long time format with the time-zone field and the brackets or blank around it

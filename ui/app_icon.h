@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The application icon, drawn by the program: the windows' icon, the pictures in the About box
+// and on the exit screen, and the source of the icon files that are installed.
+
+namespace lunetide::ui {
+
+// The icon at every usual size (16 to 256 pixels).
+QIcon AppIcon();
+
+// The icon at one size in device-independent pixels, sharp on high-DPI screens.
+QPixmap AppIconPixmap(int size);
+
+} // namespace lunetide::ui
