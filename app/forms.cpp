@@ -1,0 +1,192 @@
+#include "app/forms.h"
+
+#include "app/startup_window.h"
+#include "ui/display_window.h"
+#include "ui/exit_screen.h"
+#include "ui/main_window.h"
+#include "ui/moon_pictures.h"
+
+#include <QCoreApplication>
+
+Forms::Forms(Sources sources, QObject* parent) : QObject(parent), sources_(std::move(sources))
+{
+    if (!sources_.endEventLoop)
+        sources_.endEventLoop = [] { QCoreApplication::exit(0); };
+}
+
+Forms::~Forms()
+{
+    // Windows still loaded when the registry goes away are destroyed without their unload
+    // steps: the application is over.
+    for (QWidget* window : std::initializer_list<QWidget*>{main_, display_, exitScreen_, startup_})
+        delete window;
+}
+
+frmStartup* Forms::startup()
+{
+    if (!startup_ && !ending_) {
+        startup_ = new frmStartup;
+        connect(startup_, &frmStartup::unloading, this, [this] {
+            startup_->deleteLater();
+            startup_ = nullptr;
+            EndApplication();
+        });
+    }
+    return startup_;
+}
+
+frmMain* Forms::main()
+{
+    if (!main_ && !ending_) {
+        main_ = new frmMain;
+        // Today's moon picture comes from the display window's picture list, which creates that
+        // window, hidden.
+        main_->SetMoonPictureSource([this](int k) {
+            frmDisplay* window = display();
+            return window ? window->IMGMoon(k) : lunetide::ui::MoonPicture(k);
+        });
+        if (sources_.today)
+            main_->SetTodaySource(sources_.today);
+        if (sources_.clock)
+            main_->SetClockSource(sources_.clock);
+        connect(main_, &frmMain::readingRequested, this, &Forms::showReading);
+        connect(main_, &frmMain::clockTicked, this, [this](const QString& text) {
+            if (frmDisplay* window = display())
+                window->SetDateTime(text);
+        });
+        connect(main_, &frmMain::unloading, this, &Forms::mainUnloading);
+        main_->Form_Load();
+    }
+    return main_;
+}
+
+frmDisplay* Forms::display()
+{
+    if (!display_ && !ending_) {
+        display_ = new frmDisplay;
+        connect(display_, &frmDisplay::backRequested, this, &Forms::returnToMain);
+        connect(display_, &frmDisplay::unloading, this, &Forms::displayUnloading);
+    }
+    return display_;
+}
+
+frmExitScreen* Forms::exitScreen()
+{
+    if (!exitScreen_ && !ending_) {
+        exitScreen_ = new frmExitScreen(nullptr, sources_.exitDraw);
+        connect(exitScreen_, &frmExitScreen::unloading, this, [this] {
+            exitScreen_->deleteLater();
+            exitScreen_ = nullptr;
+            EndApplication();
+        });
+    }
+    return exitScreen_;
+}
+
+bool Forms::isLoaded(Window window) const
+{
+    switch (window) {
+    case Window::Startup:
+        return !startup_.isNull();
+    case Window::Main:
+        return !main_.isNull();
+    case Window::Display:
+        return !display_.isNull();
+    case Window::ExitScreen:
+        return !exitScreen_.isNull();
+    }
+    return false;
+}
+
+void Forms::unload(Window window)
+{
+    QWidget* widget = nullptr;
+    switch (window) {
+    case Window::Startup:
+        widget = startup_;
+        break;
+    case Window::Main:
+        widget = main_;
+        break;
+    case Window::Display:
+        widget = display_;
+        break;
+    case Window::ExitScreen:
+        widget = exitScreen_;
+        break;
+    }
+    if (widget)
+        widget->close(); // the window's unloading signal runs its unload step
+}
+
+void Forms::EndApplication()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    for (Window window : {Window::Main, Window::Display, Window::ExitScreen, Window::Startup})
+        unload(window);
+    sources_.endEventLoop();
+}
+
+// The reading request: the display window receives the reading and takes the main window's
+// place; the start-up window and the exit screen are kept out of sight.
+void Forms::showReading(const ReadingRequest& request)
+{
+    frmDisplay* window = display();
+    if (!window)
+        return;
+    window->WriteReading(request);
+    if (main_)
+        main_->hide();
+    hideStartupIfLoaded();
+    if (frmExitScreen* exit = exitScreen())
+        exit->hide();
+    window->show();
+}
+
+// Back: the display window is unloaded and the main window shown again; the next request fills
+// a display window created afresh. The exit screen is loaded by the unload step but stays hidden.
+void Forms::returnToMain()
+{
+    returningToMain_ = true;
+    unload(Window::Display);
+    returningToMain_ = false;
+    if (frmMain* window = main())
+        window->show();
+    hideStartupIfLoaded();
+    if (exitScreen_)
+        exitScreen_->hide();
+}
+
+// The main window's unload step: the exit screen takes its place.
+void Forms::mainUnloading()
+{
+    if (!ending_) {
+        if (frmExitScreen* exit = exitScreen())
+            exit->show();
+    }
+    hideStartupIfLoaded();
+    main_->deleteLater();
+    main_ = nullptr;
+}
+
+// The display window's unload step: the exit screen takes its place, except on the way back to
+// the main window, where it is only loaded so that it never flashes up.
+void Forms::displayUnloading()
+{
+    if (!ending_) {
+        frmExitScreen* exit = exitScreen();
+        if (exit && !returningToMain_)
+            exit->show();
+    }
+    hideStartupIfLoaded();
+    display_->deleteLater();
+    display_ = nullptr;
+}
+
+void Forms::hideStartupIfLoaded()
+{
+    if (startup_)
+        startup_->hide();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class frmDisplay;
+class frmExitScreen;
+class frmMain;
+class frmStartup;
+struct ReadingRequest;
+
+// The window registry. It holds at most one of each window, creates a window the first time
+// anything asks for it (hidden), unloads it, and carries out every move between windows: the
+// reading request, Back, the clock reaching the display window, the unload steps of the working
+// windows and the end of the application.
+class Forms : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Window { Startup, Main, Display, ExitScreen };
+
+    // What the windows read from the world; tests pin these.
+    struct Sources {
+        std::function<QDate()> today;       // the main window's today; default the system date
+        std::function<QString()> clock;     // the clock text; default the current time
+        std::function<double()> exitDraw;   // the exit screen's draw in [0, 1); default seeded
+        std::function<void()> endEventLoop; // default QCoreApplication::exit(0)
+    };
+
+    explicit Forms(Sources sources = {}, QObject* parent = nullptr);
+    ~Forms() override;
+
+    // Each returns the window, creating it hidden when it is not loaded; nullptr once the
+    // application is ending, so that no window comes back while everything is being unloaded.
+    frmStartup* startup();
+    frmMain* main();
+    frmDisplay* display();
+    frmExitScreen* exitScreen();
+
+    bool isLoaded(Window window) const;
+
+    // Closes the window if it is loaded; its unload step runs and the window is destroyed.
+    void unload(Window window);
+
+    // Unloads every loaded window in turn, then ends the event loop. Runs once.
+    void EndApplication();
+    bool hasEnded() const { return ending_; }
+
+private:
+    void showReading(const ReadingRequest& request);
+    void returnToMain();
+    void mainUnloading();
+    void displayUnloading();
+    void hideStartupIfLoaded();
+
+    Sources sources_;
+    QPointer<frmStartup> startup_;
+    QPointer<frmMain> main_;
+    QPointer<frmDisplay> display_;
+    QPointer<frmExitScreen> exitScreen_;
+    bool ending_ = false;
+    bool returningToMain_ = false;
+};

@@ -1,0 +1,30 @@
+#include "app/forms.h"
+#include "app/single_instance.h"
+#include "app/startup.h"
+#include "ui/app_icon.h"
+#include "ui/look.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lunetide"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setDesktopFileName(QStringLiteral("com.veyrholt.Lunetide"));
+    // The application ends only through the exit screen, never because no window is visible.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(lunetide::ui::AppIcon());
+    lunetide::ui::InstallFontSubstitutes();
+
+    SingleInstance instance;
+    int status = 0;
+    {
+        Forms forms;
+        if (RunStartup(forms, RealStartupServices(instance)))
+            status = QApplication::exec();
+        // Windows unloaded on the way out are deleted here rather than leaked.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return status;
+}

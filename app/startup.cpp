@@ -1,0 +1,98 @@
+#include "app/startup.h"
+
+#include "app/forms.h"
+#include "app/single_instance.h"
+#include "app/startup_window.h"
+#include "app/update_reminder.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "web/links.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTime>
+
+#include <cmath>
+#include <exception>
+#include <memory>
+
+namespace
+{
+
+// A failure inside one step of the sequence abandons that step only.
+template <typename Step> void Guarded(Step&& step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+void CoBrand_Randomize(frmMain* window, double r)
+{
+    switch (CoBrandDraw(r)) {
+    case 1:
+    case 3:
+    case 5:
+        window->BringOfferToFront(frmMain::Offer::CoBrand);
+        break;
+    case 2:
+    case 4:
+    case 6:
+        window->BringOfferToFront(frmMain::Offer::FullBrand);
+        break;
+    default: // 7: the layout's order stays
+        break;
+    }
+}
+
+} // namespace
+
+int CoBrandDraw(double r)
+{
+    // nearbyint rounds ties to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(r * 6.0 + 1.0));
+}
+
+bool RunStartup(Forms& forms, const StartupServices& services)
+{
+    forms.startup(); // loaded, never shown, until the end
+    if (!services.isOnlyInstance()) {
+        services.tellAlreadyRunning(QStringLiteral("Application is already running"));
+        forms.EndApplication();
+        return false;
+    }
+    Guarded(services.updateReminder);
+    if (frmMain* window = forms.main()) {
+        window->show();
+        if (frmStartup* startup = forms.startup())
+            startup->hide();
+        Guarded([&] { CoBrand_Randomize(window, services.draw()); });
+    }
+    return true;
+}
+
+StartupServices RealStartupServices(SingleInstance& instance)
+{
+    auto generator = std::make_shared<QRandomGenerator>(
+        static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+    StartupServices services;
+    services.isOnlyInstance = [&instance] { return instance.acquire(); };
+    services.tellAlreadyRunning = [](const QString& text) {
+        lunetide::ui::ShowInformation(nullptr, text);
+    };
+    services.updateReminder = [] {
+        // The settings are named after the program file, without its extension.
+        const QString appName =
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        QSettings settings(QStringLiteral("Lunetide"), appName);
+        UpdateReminder(
+            settings, QDate::currentDate(),
+            [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
+            [] { lunetide::web::LinkDownload(); });
+    };
+    services.draw = [generator] { return generator->generateDouble(); };
+    return services;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class Forms;
+class SingleInstance;
+
+// The start-up sequence: refuse a second copy, seed the random generator, remind about updates,
+// show the main window, hide the start-up window, and bring one of the two offer labels to the
+// front at random.
+
+// The co-branding draw: r in [0, 1) times 6 plus 1, rounded half to even, so 1 to 7.
+int CoBrandDraw(double r);
+
+struct StartupServices {
+    std::function<bool()> isOnlyInstance;
+    std::function<void(const QString& text)> tellAlreadyRunning;
+    std::function<void()> updateReminder;
+    std::function<double()> draw; // seeded from the time of day unless a test pins it
+};
+
+// Runs the sequence on the registry. Returns false when the program is to end at once (another
+// copy is running).
+bool RunStartup(Forms& forms, const StartupServices& services);
+
+// The services of a real run: the lock file, message boxes, the per-user settings and a
+// generator seeded from the time of day.
+StartupServices RealStartupServices(SingleInstance& instance);

@@ -1,0 +1,109 @@
+#include "app/startup.h"
+#include "app/update_reminder.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ReminderStep)
+
+class UpdateReminderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reminder_data();
+    void reminder();
+    void coBrandDraw_data();
+    void coBrandDraw();
+};
+
+namespace
+{
+const QDate kToday(2026, 12, 7);
+}
+
+void UpdateReminderTest::reminder_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<ReminderStep>("step");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("downloadsOpened");
+
+    const QString today = kToday.toString(Qt::ISODate);
+    auto iso = [](int days) { return kToday.addDays(days).toString(Qt::ISODate); };
+    QTest::newRow("first start") << "" << true << ReminderStep::FirstStart << today << 0;
+    QTest::newRow("same day") << today << true << ReminderStep::Quiet << today << 0;
+    QTest::newRow("14 days before") << iso(-14) << true << ReminderStep::Quiet << iso(-14) << 0;
+    QTest::newRow("14 days after") << iso(14) << true << ReminderStep::Quiet << iso(14) << 0;
+    QTest::newRow("15 days before, Yes") << iso(-15) << true << ReminderStep::Ask << today << 1;
+    QTest::newRow("15 days before, No") << iso(-15) << false << ReminderStep::Ask << today << 0;
+    QTest::newRow("15 days after (clock set back)")
+        << iso(15) << false << ReminderStep::Ask << today << 0;
+    QTest::newRow("a year before") << iso(-365) << true << ReminderStep::Ask << today << 1;
+    QTest::newRow("not a date") << "soon" << true << ReminderStep::Unreadable << "soon" << 0;
+    // A short regional date with a two-digit year is not taken for a date a century off.
+    QTest::newRow("regional short date")
+        << "12/7/26" << true << ReminderStep::Unreadable << "12/7/26" << 0;
+    QTest::newRow("impossible date")
+        << "2026-02-30" << true << ReminderStep::Unreadable << "2026-02-30" << 0;
+}
+
+void UpdateReminderTest::reminder()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, answerYes);
+    QFETCH(ReminderStep, step);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, downloadsOpened);
+
+    QCOMPARE(NextReminderStep(stored, kToday), step);
+
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("lunetide.conf"), QSettings::IniFormat);
+    if (!stored.isEmpty())
+        settings.setValue("Settings/Duration", stored);
+
+    QStringList questions;
+    int opened = 0;
+    UpdateReminder(
+        settings, kToday,
+        [&](const QString& question) {
+            questions << question;
+            return answerYes;
+        },
+        [&] { ++opened; });
+
+    QCOMPARE(questions.size(), step == ReminderStep::Ask ? 1 : 0);
+    if (!questions.isEmpty())
+        QCOMPARE(questions.first(), "There maybe an update to this software available\n"
+                                    "Do you want to check for an update?");
+    QCOMPARE(opened, downloadsOpened);
+    QCOMPARE(settings.value("Settings/Duration").toString(), storedAfter);
+}
+
+void UpdateReminderTest::coBrandDraw_data()
+{
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("draw");
+    QTest::newRow("0") << 0.0 << 1;
+    QTest::newRow("just under 1/12") << 0.0833 << 1;
+    QTest::newRow("1/12: tie goes to even 2") << 1.0 / 12 << 2;
+    QTest::newRow("0.25: tie 2.5 goes to 2") << 0.25 << 2;
+    QTest::newRow("just over 0.25") << 0.2501 << 3;
+    QTest::newRow("0.5") << 0.5 << 4;
+    QTest::newRow("0.75: tie 5.5 goes to 6") << 0.75 << 6;
+    QTest::newRow("just under 11/12") << 0.9166 << 6;
+    QTest::newRow("just under 1") << 0.9999 << 7;
+}
+
+void UpdateReminderTest::coBrandDraw()
+{
+    QFETCH(double, r);
+    QFETCH(int, draw);
+    QCOMPARE(CoBrandDraw(r), draw);
+}
+
+QTEST_APPLESS_MAIN(UpdateReminderTest)
+#include "test_update_reminder.moc"
