@@ -21,5 +21,8 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 
+bench: build
+	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/lunetide_bench
+
 clean:
 	@rm -rf build
