@@ -1,0 +1,19 @@
+#pragma once
+
+class QLabel;
+
+// Fitting labels to their texts, so that no text is ever clipped whatever font stands in for the
+// one the form asks for.
+
+namespace lunetide::ui
+{
+
+// A label that sizes itself: it takes the size of its text and keeps its top edge and, when its
+// text is centred, its horizontal centre, otherwise its left edge.
+void SizeToText(QLabel* label);
+
+// A word-wrapped label keeps its width and breaks its text into lines; when the lines need more
+// height than the form gives, it grows downwards.
+void GrowToWrappedText(QLabel* label);
+
+} // namespace lunetide::ui
