@@ -1,0 +1,253 @@
+// Runs the built lunetide-reading program and checks what it writes and how it ends.
+
+#include "core/moon_age.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace
+{
+
+struct Run {
+    int status = -1; // -1 when the program did not exit normally
+    QByteArray out;
+    QByteArray err;
+};
+
+Run RunProgram(const QStringList& arguments, const QString& outputFile = {})
+{
+    QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
+    Run run;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QList<QJsonObject> JsonLines(const QByteArray& out)
+{
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            qWarning() << "not a JSON object:" << line;
+        objects.append(document.object());
+    }
+    return objects;
+}
+
+} // namespace
+
+class ReadingProgramTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dayAsText();
+    void rangeAsTextHasABlankLineBetweenDays();
+    void withoutADateReadsToday();
+    void rangeAsJsonAcrossTheCenturyChange();
+    void everyDayOfTheYearListInOrder();
+    void badInput_data();
+    void badInput();
+    void helpAndVersion();
+    void unwritableOutputIsAFailure();
+};
+
+void ReadingProgramTest::dayAsText()
+{
+    const Run run = RunProgram({"2007-12-23"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(
+        run.out,
+        "2007-12-23 Sunday\n"
+        "  Moon age  14 days\n"
+        "  Phase     Full Moon (picture 15)\n"
+        "            The full moon is a good time for predictions and trying out Magick. Good for healing projects too. \n"
+        "  Sign      Moon In Capricorn\n"
+        "  Keyword   Motivated\n"
+        "            This is the right time to increase business sense and responsibility. Good for spells which involve power, work and dreams. Think calmly but don't do not become too logical.\n"
+        "  Element   Earth\n"
+        "            Magick related to the Earth element should be performed when the Moon is in any of the Earth Signs. This can include Magick related to illnesses, confidence, career, education, sports, romance, property and finance. \n");
+}
+
+void ReadingProgramTest::rangeAsTextHasABlankLineBetweenDays()
+{
+    const Run run = RunProgram({"--from", "2000-02-28", "--to", "2000-03-01"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(!run.out.endsWith("\n\n"));
+    const QStringList days = QString::fromUtf8(run.out).split("\n\n");
+    QCOMPARE(days.size(), 3);
+    QVERIFY(days[0].startsWith("2000-02-28 Monday\n"));
+    QVERIFY(days[1].startsWith("2000-02-29 Tuesday\n"));
+    QVERIFY(days[2].startsWith("2000-03-01 Wednesday\n"));
+    QVERIFY(days[1].contains("\n  Sign      Moon In Pisces\n"));
+    QCOMPARE(days[2].count('\n'), 9);
+}
+
+void ReadingProgramTest::withoutADateReadsToday()
+{
+    const QDate before = QDate::currentDate();
+    const Run run = RunProgram({});
+    const QDate after = QDate::currentDate();
+    QCOMPARE(run.status, 0);
+    const QDate shown = QDate::fromString(QString::fromLatin1(run.out.left(10)), Qt::ISODate);
+    QVERIFY2(shown == before || shown == after, run.out.left(20));
+}
+
+void ReadingProgramTest::rangeAsJsonAcrossTheCenturyChange()
+{
+    const Run run = RunProgram({"--json", "--from", "1999-12-30", "--to", "2000-01-02"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.endsWith("}\n"));
+    QCOMPARE(run.out.count('\n'), 4); // compact: one line per day
+    const QList<QJsonObject> days = JsonLines(run.out);
+
+    const QStringList keys = {"date",      "moonAge", "phase",    "picture", "phaseText",  "sign",
+                              "signTitle", "keyword", "signText", "element", "elementText"};
+    const struct {
+        const char* date;
+        int age;
+        const char* phase;
+    } expected[] = {{"1999-12-30", 22, "Waning Moon"},
+                    {"1999-12-31", 23, "Waning Moon"},
+                    {"2000-01-01", 26, "Dark Moon"},
+                    {"2000-01-02", 27, "Dark Moon"}};
+    QStringList sortedKeys = keys;
+    sortedKeys.sort();
+    QCOMPARE(days.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject& day = days[i];
+        QCOMPARE(day.keys(), sortedKeys); // QJsonObject lists its keys sorted
+        QCOMPARE(day["date"].toString(), expected[i].date);
+        QVERIFY(day["moonAge"].isDouble());
+        QCOMPARE(day["moonAge"].toInt(), expected[i].age);
+        QCOMPARE(day["picture"].toInt(), expected[i].age + 1);
+        QCOMPARE(day["phase"].toString(), expected[i].phase);
+        QCOMPARE(day["sign"].toString(), "Capricorn");
+        QCOMPARE(day["signTitle"].toString(), "Moon In Capricorn");
+        QCOMPARE(day["element"].toString(), "Earth");
+        QVERIFY(day["elementText"].toString().endsWith("property and finance. "));
+    }
+
+    const QList<QJsonObject> fullMoon = JsonLines(RunProgram({"2007-12-23", "--json"}).out);
+    QCOMPARE(fullMoon.size(), 1);
+    QVERIFY(fullMoon[0]["phaseText"].toString().endsWith("healing projects too. "));
+}
+
+void ReadingProgramTest::everyDayOfTheYearListInOrder()
+{
+    const Run run = RunProgram({"--json", "--from", "1901-01-01", "--to", "2050-12-31"});
+    QCOMPARE(run.status, 0);
+    const QList<QJsonObject> days = JsonLines(run.out);
+    QCOMPARE(days.size(), 54787);
+    QDate date(1901, 1, 1);
+    for (const QJsonObject& day : days) {
+        const int age = lunetide::MoonAgeOf(date.year(), date.month(), date.day());
+        if (day["date"].toString() != date.toString(Qt::ISODate) || day["moonAge"].toInt() != age ||
+            day["picture"].toInt() != age + 1)
+            QFAIL(qPrintable(QJsonDocument(day).toJson(QJsonDocument::Compact)));
+        date = date.addDays(1);
+    }
+}
+
+void ReadingProgramTest::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message"); // after "lunetide-reading: "
+
+    QTest::newRow("no 29 February in 2001")
+        << QStringList{"--from", "2001-02-29", "--to", "2001-03-01"}
+        << "invalid date '2001-02-29' for --from: no such day";
+    QTest::newRow("no 31 April") << QStringList{"2001-04-31"}
+                                 << "invalid date '2001-04-31' for DATE: no such day";
+    QTest::newRow("month 13") << QStringList{"--from", "2000-01-01", "--to", "2000-13-01"}
+                              << "invalid date '2000-13-01' for --to: no such month";
+    QTest::newRow("day 0") << QStringList{"2000-01-00"}
+                           << "invalid date '2000-01-00' for DATE: no such day";
+    QTest::newRow("two-digit year")
+        << QStringList{"99-12-31"}
+        << "invalid date '99-12-31' for DATE: the year must have four digits (1000 to 9999)";
+    QTest::newRow("five-digit year")
+        << QStringList{"12000-01-01"}
+        << "invalid date '12000-01-01' for DATE: the year must have four digits (1000 to 9999)";
+    QTest::newRow("year 999 padded")
+        << QStringList{"0999-01-01"}
+        << "invalid date '0999-01-01' for DATE: the year must have four digits (1000 to 9999)";
+    QTest::newRow("one-digit month")
+        << QStringList{"2000-1-01"} << "invalid date '2000-1-01' for DATE: expected YYYY-MM-DD";
+    QTest::newRow("slashes") << QStringList{"12/23/2007"}
+                             << "invalid date '12/23/2007' for DATE: expected YYYY-MM-DD";
+    QTest::newRow("empty") << QStringList{"--from", "", "--to", "2000-01-01"}
+                           << "invalid date '' for --from: expected YYYY-MM-DD";
+    QTest::newRow("trailing newline shown escaped")
+        << QStringList{"2000-01-01\n"}
+        << "invalid date '2000-01-01\\x0a' for DATE: expected YYYY-MM-DD";
+    QTest::newRow("--from alone") << QStringList{"--from", "2000-01-01"}
+                                  << "--from given without --to";
+    QTest::newRow("--to alone") << QStringList{"--json", "--to", "2000-01-01"}
+                                << "--to given without --from";
+    QTest::newRow("DATE and a range")
+        << QStringList{"2000-01-05", "--from", "2000-01-01", "--to", "2000-01-09"}
+        << "DATE '2000-01-05' cannot be combined with --from and --to";
+    QTest::newRow("two DATEs")
+        << QStringList{"2000-01-01", "2000-01-02"}
+        << "unexpected argument '2000-01-02': give one DATE, or --from and --to";
+    QTest::newRow("--from twice") << QStringList{"--from",     "2000-01-01", "--from",
+                                                 "2000-01-02", "--to",       "2000-01-03"}
+                                  << "--from given more than once";
+    QTest::newRow("backwards") << QStringList{"--from", "2000-01-02", "--to", "2000-01-01"}
+                               << "--to 2000-01-01 is before --from 2000-01-02";
+    QTest::newRow("100001 days")
+        << QStringList{"--from", "2000-01-01", "--to", "2273-10-16"}
+        << "the range --from 2000-01-01 --to 2273-10-16 has 100001 days; at most 100000 allowed";
+    QTest::newRow("unknown option") << QStringList{"--moon"} << "Unknown option 'moon'.";
+    QTest::newRow("--from without a value")
+        << QStringList{"--from"} << "Missing value after '--from'.";
+}
+
+void ReadingProgramTest::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = RunProgram(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.err), "lunetide-reading: " + message + '\n');
+}
+
+void ReadingProgramTest::helpAndVersion()
+{
+    const Run help = RunProgram({"--help"});
+    QCOMPARE(help.status, 0);
+    QCOMPARE(help.err, QByteArray());
+    QVERIFY(help.out.startsWith("Usage: lunetide-reading [options] [DATE]\n"));
+    for (const char* part : {"--from <DATE>", "--json", "\nExamples:\n", "\nExit status:\n"})
+        QVERIFY2(help.out.contains(part), part);
+
+    const Run version = RunProgram({"--version"});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, "lunetide-reading 1.15\n");
+}
+
+void ReadingProgramTest::unwritableOutputIsAFailure()
+{
+    if (!QFile::exists("/dev/full"))
+        QSKIP("no /dev/full here");
+    const Run run = RunProgram({"--from", "2000-01-01", "--to", "2000-12-31"}, "/dev/full");
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.startsWith("lunetide-reading: cannot write the output: "), run.err);
+}
+
+QTEST_GUILESS_MAIN(ReadingProgramTest)
+#include "test_reading_program.moc"
