@@ -8,15 +8,20 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
-namespace Ui {
+class QTimer;
+
+namespace Ui
+{
 class frmMain;
 }
 
 // The main window: today's three readings, the running clock, the date entry and the reading
 // request, the menus and the offer labels. Moves to other windows are signalled to the window
 // registry.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -58,15 +63,24 @@ signals:
     void unloading();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ConnectMenusAndLabels();
     void Timer1_Timer();
     bool ValidateChosenDate();
+    void StoreChosenDateSign();
 
     std::unique_ptr<Ui::frmMain> ui_;
     MoonPictureSource moonPicture_;
     TodaySource today_;
     ClockSource clock_;
     std::string chosenDateSign_; // the sign of the last requested date, kept when none is found
+    QTimer* timer1_ = nullptr;
+    // Today's date, read once by Form_Load: the date of today's reading for the whole run.
+    int todayDay_ = 0;
+    int todayMonth_ = 0;
+    int todayYear_ = 0;
+    bool centred_ = false;
 };

@@ -1,0 +1,277 @@
+#include "ui/main_window.h"
+
+#include "ui_main_window.h"
+
+#include "core/reading.h"
+#include "ui/about_box.h"
+#include "ui/app_icon.h"
+#include "ui/clock_text.h"
+#include "ui/default_cancel.h"
+#include "ui/look.h"
+#include "ui/message_box.h"
+#include "web/links.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+
+namespace
+{
+
+using lunetide::TextCopy;
+
+constexpr int kClientWidth = 681;
+constexpr int kClientHeight = 550;
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kThirtyDayMonthMessage = QStringLiteral("Please Enter Correct Date Or Month !");
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label that sizes itself keeps its top and its left edge, or its horizontal centre when its
+// content is centred, and grows to the size of its content, so that nothing is ever clipped.
+void FitToContents(QLabel* label)
+{
+    label->ensurePolished();
+    const QSize needed = label->sizeHint();
+    QRect place = label->geometry();
+    const QSize size(std::max(place.width(), needed.width()),
+                     std::max(place.height(), needed.height()));
+    if (size == place.size())
+        return;
+    if (label->alignment() & Qt::AlignHCenter)
+        place.moveLeft(place.left() + (place.width() - size.width()) / 2);
+    place.setSize(size);
+    label->setGeometry(place);
+}
+
+void ShowText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    if (!label->wordWrap())
+        FitToContents(label);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()),
+      today_([] { return QDate::currentDate(); }), clock_(&lunetide::ui::ClockTextNow)
+{
+    lunetide::ui::InstallFontSubstitutes();
+    ui_->setupUi(this);
+    setWindowTitle(lunetide::ui::kWindowCaption);
+    setWindowIcon(lunetide::ui::AppIcon());
+    ui_->centralwidget->setFixedSize(kClientWidth, kClientHeight);
+    adjustSize();
+    lunetide::ui::MakeFixedWindow(this);
+
+    // Static captions whose stored rectangles are too narrow for the stand-in font.
+    for (QLabel* label : {ui_->Label1, ui_->Label3, ui_->Label5, ui_->Label6, ui_->Label7})
+        FitToContents(label);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    connect(ui_->cmdCalculateMoonPhase, &QPushButton::clicked, this,
+            &frmMain::cmdCalculateMoonPhase_Click);
+    connect(ui_->cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    ConnectMenusAndLabels();
+    lunetide::ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
+
+    ui_->cboYear->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::ConnectMenusAndLabels()
+{
+    using namespace lunetide::web;
+    connect(ui_->mnuMoonMagickReading, &QAction::triggered, this,
+            &frmMain::cmdCalculateMoonPhase_Click);
+    connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->mnuOnline, &QAction::triggered, this, &LinkOnlineHelp);
+    connect(ui_->mnuVisit, &QAction::triggered, this, &LinkHomePage);
+    connect(ui_->mnuUpdate, &QAction::triggered, this, &LinkDownload);
+    connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+    connect(ui_->mnuDonate, &QAction::triggered, this, &LinkDonate);
+    // Shown greyed and never enabled; were it enabled, it would open the fully-branded offer.
+    connect(ui_->mnuMakeMoneyOnline, &QAction::triggered, this, &LinkFullyBranded);
+
+    connect(ui_->Label2, &ClickableLabel::clicked, this, &LinkFullyBranded);
+    connect(ui_->Label61, &ClickableLabel::clicked, this, &LinkHomePage);
+    connect(ui_->lblCobrand, &ClickableLabel::clicked, this, &LinkCoBrand);
+    connect(ui_->lblFullBrand, &ClickableLabel::clicked, this, &LinkFullyBranded);
+}
+
+void frmMain::SetMoonPictureSource(MoonPictureSource source)
+{
+    moonPicture_ = std::move(source);
+}
+
+void frmMain::SetTodaySource(TodaySource source)
+{
+    today_ = std::move(source);
+}
+
+void frmMain::SetClockSource(ClockSource source)
+{
+    clock_ = std::move(source);
+}
+
+void frmMain::Form_Load()
+{
+    for (int day = 1; day <= 31; ++day)
+        ui_->cboDate->addItem(QString::number(day));
+    ui_->cboMonth->addItems({"January", "February", "March", "April", "May", "June", "July",
+                             "August", "September", "October", "November", "December"});
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        ui_->cboYear->addItem(QString::number(year));
+    ui_->cboDate->setCurrentIndex(0);
+    ui_->cboMonth->setCurrentIndex(0);
+    ui_->cboYear->setCurrentIndex(0);
+
+    const QDate today = today_();
+    todayDay_ = today.day();
+    todayYear_ = today.year();
+    todayMonth_ = today.month();
+
+    const lunetide::Reading reading =
+        lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
+    if (moonPicture_) {
+        ui_->PicCurrentMoonPhase->setPixmap(moonPicture_(reading.picture));
+        FitToContents(ui_->PicCurrentMoonPhase);
+    }
+    ShowText(ui_->lblCurrentMoonPhaseName, Text(reading.phaseTexts.name));
+    ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
+    ShowText(ui_->lblCurrentDateTime, clock_());
+
+    // Every date the system clock reports has a sign, so the reading above could be made.
+    const lunetide::SunSign sign = *lunetide::SunSignOfToday(todayMonth_, todayDay_);
+    const lunetide::SignTexts signTexts = lunetide::SignTextsOf(sign, TextCopy::Today);
+    ShowText(ui_->lblCurrentMoonInSunsign, Text(signTexts.title));
+    ShowText(ui_->lblCurrentMoonInSunsignKeywords, Text(signTexts.keyword));
+    ShowText(ui_->lblCurrentMoonInSunsignDesc, Text(signTexts.text));
+
+    const lunetide::ElementTexts elementTexts =
+        lunetide::ElementTextsOf(lunetide::ElementOf(sign), TextCopy::Today);
+    ShowText(ui_->lblCurrentMoonInElement, Text(elementTexts.name));
+    ShowText(ui_->lblCurrentMoonInElementDesc, Text(elementTexts.text));
+
+    timer1_->start();
+}
+
+// Both clocks once a second, the display window's first; each reads the clock afresh.
+void frmMain::Timer1_Timer()
+{
+    emit clockTicked(clock_());
+    ShowText(ui_->lblCurrentDateTime, clock_());
+}
+
+// The lists offer 31 days in every month: refuses the days a month does not have. Any year of the
+// list divisible by 4 is a leap year.
+bool frmMain::ValidateChosenDate()
+{
+    const int year = ui_->cboYear->currentText().toInt();
+    const bool leapYear = year % 4 == 0;
+    const int monthPosition = ui_->cboMonth->currentIndex();
+    const int dayPosition = ui_->cboDate->currentIndex();
+
+    constexpr int kFebruary = 1;
+    if (monthPosition == kFebruary && dayPosition >= (leapYear ? 29 : 28)) {
+        lunetide::ui::ShowInformation(this, kFebruaryMessage);
+        return false;
+    }
+    constexpr std::array kThirtyDayMonths = {3, 5, 8, 10}; // April, June, September, November
+    constexpr int kThirtyFirst = 30;
+    if (dayPosition == kThirtyFirst &&
+        std::ranges::find(kThirtyDayMonths, monthPosition) != kThirtyDayMonths.end()) {
+        lunetide::ui::ShowInformation(this, kThirtyDayMonthMessage);
+        return false;
+    }
+    return true;
+}
+
+// The sign of the chosen date replaces the remembered one; a date without a sign keeps it.
+void frmMain::StoreChosenDateSign()
+{
+    const std::optional<lunetide::SunSign> sign =
+        lunetide::SunSignOfChosenDate(ui_->cboMonth->currentIndex(), ui_->cboDate->currentIndex());
+    if (sign)
+        chosenDateSign_ = std::string(lunetide::SignName(*sign));
+}
+
+void frmMain::cmdCalculateMoonPhase_Click()
+{
+    if (!ValidateChosenDate())
+        return;
+
+    // The option buttons share one exclusive group, so exactly one of them is selected. Were none,
+    // no reading would be written and the display window would still be shown.
+    ReadingRequest request;
+    if (ui_->optMoonPhase->isChecked()) {
+        const QString dayText = ui_->cboDate->currentText();
+        const QString yearText = ui_->cboYear->currentText();
+        const int month = ui_->cboMonth->currentIndex() + 1;
+        const lunetide::Reading reading =
+            lunetide::ReadingOf(yearText.toInt(), month, dayText.toInt(), TextCopy::Display);
+        request.kind = ReadingKind::MoonPhase;
+        request.picture = reading.picture;
+        request.phaseName = Text(reading.phaseTexts.name);
+        request.phaseText = Text(reading.phaseTexts.text);
+        request.dateTime = clock_();
+        request.givenDate = QStringLiteral("%1/%2/%3").arg(month).arg(dayText, yearText);
+    } else if (ui_->optZodiacalMoon->isChecked()) {
+        request.kind = ReadingKind::ZodiacalMoon;
+        StoreChosenDateSign();
+        if (const auto texts = lunetide::SignTextsOf(chosenDateSign_, TextCopy::Display)) {
+            request.hasSign = true;
+            request.signTitle = Text(texts->title);
+            request.keyword = Text(texts->keyword);
+            request.signText = Text(texts->text);
+        }
+    } else if (ui_->optElementalMoon->isChecked()) {
+        request.kind = ReadingKind::ElementalMoon;
+        StoreChosenDateSign();
+        if (const auto sign = lunetide::SignNamed(chosenDateSign_)) {
+            const lunetide::ElementTexts texts =
+                lunetide::ElementTextsOf(lunetide::ElementOf(*sign), TextCopy::Display);
+            request.hasSign = true;
+            request.elementName = Text(texts.name);
+            request.elementText = Text(texts.text);
+        }
+    }
+    emit readingRequested(request);
+}
+
+void frmMain::BringOfferToFront(Offer offer)
+{
+    (offer == Offer::CoBrand ? ui_->lblCobrand : ui_->lblFullBrand)->raise();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        lunetide::ui::CentreOnScreen(this);
+    }
+}
+
+// Closing always goes through; what follows (the exit screen) is the registry's business. The
+// clock stops with the window.
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    timer1_->stop();
+    event->accept();
+    emit unloading();
+}
