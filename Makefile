@@ -24,5 +24,10 @@ test: build
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/lunetide_bench
 
+# The Debian package, always from the optimised build: build/package/lunetide_<version>_<arch>.deb
+package:
+	@$(MAKE) --no-print-directory build PRESET=default
+	@cpack --config build/default/CPackConfig.cmake -B build/package
+
 clean:
 	@rm -rf build

@@ -1,0 +1,115 @@
+# Shared by the end-to-end scenarios (sourced): a private home for the program, starting it, and
+# looking at its windows with the X tools. Every scenario runs under its own Xvfb server, with no
+# window manager, so the top-level windows are the root window's children.
+set -euo pipefail
+
+LUNETIDE=${1:?usage: $0 <path of the lunetide program>}
+# Seconds a window may take to appear or go (generous: a sanitizer build starts slowly).
+WINDOW_TIMEOUT=${E2E_WINDOW_TIMEOUT:-60}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+step() { echo "-- $*"; }
+
+# A fresh home, settings folder and runtime folder, so that neither the settings nor the
+# single-instance lock touch the user's. The update question was "asked" today, so none comes.
+sandbox=$(mktemp -d)
+started=()
+finish() {
+    local status=$?
+    for pid in "${started[@]}"; do
+        kill -KILL "$pid" 2>/dev/null || true
+    done
+    if [[ $status -ne 0 ]]; then
+        for log in "$sandbox"/*.log; do
+            [[ -s $log ]] && { echo "== $(basename "$log")"; cat "$log"; }
+        done
+    fi
+    rm -rf "$sandbox"
+    exit "$status"
+}
+trap finish EXIT
+export HOME=$sandbox/home XDG_CONFIG_HOME=$sandbox/config XDG_RUNTIME_DIR=$sandbox/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Lunetide"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$XDG_CONFIG_HOME/Lunetide/lunetide.conf"
+export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+
+# Starts one copy of the program; its process id is left in $launched.
+launch() {
+    "$LUNETIDE" >"$sandbox/lunetide-${#started[@]}.log" 2>&1 &
+    launched=$!
+    started+=("$launched")
+}
+
+# True once the process has ended (gone, or a zombie waiting to be reaped).
+has_ended() {
+    local state
+    state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || return 0
+    [[ -z $state || $state == Z ]]
+}
+
+# Polls a command every 50 ms until it succeeds or the seconds run out.
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# The visible windows of a process whose title matches an extended regex (whole title), waiting
+# for at least one to be mapped.
+wait_for_window() {
+    local pid=$1 title=$2
+    timeout "$WINDOW_TIMEOUT" xdotool search --sync --onlyvisible --pid "$pid" --name "^$title\$" ||
+        fail "no visible window \"$title\" of process $pid within $WINDOW_TIMEOUT s"
+}
+
+# The ids of the mapped top-level windows, every application's, in stacking order.
+visible_toplevels() {
+    local id
+    for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
+    done
+    return 0
+}
+
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+is_not_viewable() { ! is_viewable "$1"; }
+
+# "WIDTHxHEIGHT" of a window.
+size_of() {
+    xwininfo -id "$1" | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2 } END { print w "x" h }'
+}
+
+title_of() { xdotool getwindowname "$1"; }
+
+# Without a window manager no window takes the focus by itself: give the window the focus, then
+# type the key (XTEST), as a user who clicked on the window and pressed the key would. The key is
+# not sent to the window itself: the window may be gone before the key is released.
+press() {
+    local window=$1 key=$2
+    xdotool windowfocus --sync "$window"
+    xdotool key "$key"
+}
+
+# Waits for a process to end within the given seconds and checks its exit status is 0.
+expect_clean_end() {
+    local pid=$1 seconds=$2 what=$3 status=0
+    local start_ns=$(date +%s%N)
+    local deadline_ns=$((start_ns + seconds * 1000000000))
+    until has_ended "$pid"; do
+        (($(date +%s%N) < deadline_ns)) || fail "$what: still running after $seconds s"
+        sleep 0.02
+    done
+    local took_ms=$((($(date +%s%N) - start_ns) / 1000000))
+    wait "$pid" || status=$?
+    [[ $status -eq 0 ]] || fail "$what: exit status $status"
+    step "$what: ended with status 0 after ${took_ms} ms"
+}
