@@ -47,4 +47,5 @@ protected:
 private:
     std::unique_ptr<Ui::frmDisplay> ui_;
     bool centred_ = false;
+    bool unloaded_ = false; // the unload step is signalled once per window
 };

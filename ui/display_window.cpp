@@ -1,0 +1,171 @@
+#include "ui/display_window.h"
+
+#include "ui/about_box.h"
+#include "ui/app_icon.h"
+#include "ui/default_cancel.h"
+#include "ui/label_fit.h"
+#include "ui/look.h"
+#include "ui/moon_pictures.h"
+#include "ui_display_window.h"
+#include "web/links.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+using namespace lunetide;
+
+namespace {
+
+constexpr int kClientWidth = 569;
+constexpr int kClientHeight = 329;
+constexpr int kStoredPicture = 15;
+
+// The label's place in the form, kept once so that a label that sizes itself always returns to
+// it: its top, and its horizontal centre (held doubled, to stay exact) or its left edge.
+const char* const kAnchorProperty = "lunetideAnchorX2";
+
+void AnchorToForm(QLabel* label)
+{
+    const QRect place = label->geometry();
+    const bool centred = label->alignment() & Qt::AlignHCenter;
+    label->setProperty(kAnchorProperty,
+                       centred ? 2 * place.left() + place.width() : 2 * place.left());
+}
+
+// Sets the text of a label that sizes itself: it takes the size of its text on one line and keeps
+// its top and its centre (or left edge) as the form placed them.
+void SetSizedText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->ensurePolished();
+    const int anchorX2 = label->property(kAnchorProperty).toInt();
+    const int top = label->y();
+    label->adjustSize();
+    const bool centred = label->alignment() & Qt::AlignHCenter;
+    const int left = centred ? (anchorX2 - label->width()) / 2 : anchorX2 / 2;
+    label->move(left, top);
+}
+
+// A word-wrapped label keeps its place and breaks its text into lines.
+void SetWrappedText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    ui::GrowToWrappedText(label);
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::frmDisplay>())
+{
+    ui_->setupUi(this);
+    setWindowTitle(ui::kWindowCaption);
+    setWindowIcon(ui::AppIcon());
+
+    // The client area below the menu bar is the form's 569 x 329.
+    resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    ui::MakeFixedWindow(this);
+
+    // Labels that size themselves take the size of their stored captions in the font at hand.
+    for (QLabel* label : std::initializer_list<QLabel*>{
+             ui_->lblMoonPhaseName, ui_->Label2, ui_->Label3, ui_->lblGivenDate, ui_->lblDateTime,
+             ui_->lblMoonInSunsign, ui_->Label4, ui_->lblMoonInSunsignKeywords,
+             ui_->lblMoonInElement}) {
+        AnchorToForm(label);
+        SetSizedText(label, label->text());
+    }
+    for (QLabel* label : std::initializer_list<QLabel*>{
+             ui_->Label61, ui_->lblMoonPhaseDesc, ui_->lblMoonInSunsignDesc,
+             ui_->lblMoonInElementDesc, ui_->lblFullBrand, ui_->lblCobrand})
+        ui::GrowToWrappedText(label);
+
+    ui_->PicMoonPhase->setPixmap(IMGMoon(kStoredPicture));
+
+    // Esc leaves the window; Enter clicks the focused button, or Exit when no button has the focus.
+    ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
+
+    connect(ui_->cmdBack, &QPushButton::clicked, this, &frmDisplay::backRequested);
+    connect(ui_->mnuFileBack, &QAction::triggered, ui_->cmdBack, &QPushButton::click);
+    connect(ui_->cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui_->mnuExit, &QAction::triggered, ui_->cmdExit, &QPushButton::click);
+
+    connect(ui_->Label61, &ClickableLabel::clicked, this, [] { web::LinkHomePage(); });
+    connect(ui_->lblFullBrand, &ClickableLabel::clicked, this, [] { web::LinkFullyBranded(); });
+    connect(ui_->lblCobrand, &ClickableLabel::clicked, this, [] { web::LinkCoBrand(); });
+    connect(ui_->mnuOnline, &QAction::triggered, this, [] { web::LinkOnlineHelp(); });
+    connect(ui_->mnuVisit, &QAction::triggered, this, [] { web::LinkHomePage(); });
+    connect(ui_->mnuUpdate, &QAction::triggered, this, [] { web::LinkDownload(); });
+    connect(ui_->mnuDonate, &QAction::triggered, this, [] { web::LinkDonate(); });
+    // Shown greyed: the entry is part of the menu bar but cannot be chosen.
+    ui_->mnuMakeMoneyOnline->setEnabled(false);
+    connect(ui_->mnuMakeMoneyOnline, &QAction::triggered, this, [] { web::LinkFullyBranded(); });
+    connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+
+    ui_->cmdBack->setFocus();
+}
+
+frmDisplay::~frmDisplay() = default;
+
+QPixmap frmDisplay::IMGMoon(int k) const
+{
+    return ui::MoonPicture(k);
+}
+
+void frmDisplay::WriteReading(const ReadingRequest& request)
+{
+    QFrame* shown = nullptr;
+    switch (request.kind) {
+    case ReadingKind::MoonPhase:
+        ui_->PicMoonPhase->setPixmap(IMGMoon(request.picture));
+        SetSizedText(ui_->lblMoonPhaseName, request.phaseName);
+        SetWrappedText(ui_->lblMoonPhaseDesc, request.phaseText);
+        SetSizedText(ui_->lblDateTime, request.dateTime);
+        SetSizedText(ui_->lblGivenDate, request.givenDate);
+        shown = ui_->fraMoonPhase;
+        break;
+    case ReadingKind::ZodiacalMoon:
+        if (request.hasSign) {
+            SetSizedText(ui_->lblMoonInSunsign, request.signTitle);
+            SetSizedText(ui_->lblMoonInSunsignKeywords, request.keyword);
+            SetWrappedText(ui_->lblMoonInSunsignDesc, request.signText);
+        }
+        shown = ui_->fraZodiacalMoon;
+        break;
+    case ReadingKind::ElementalMoon:
+        if (request.hasSign) {
+            SetSizedText(ui_->lblMoonInElement, request.elementName);
+            SetWrappedText(ui_->lblMoonInElementDesc, request.elementText);
+        }
+        shown = ui_->fraElementalMoon;
+        break;
+    }
+    // In front of the other two frames, but still behind the strips, which cover the one-pixel
+    // overlaps with the middle band.
+    if (shown)
+        shown->stackUnder(ui_->Frame5);
+}
+
+void frmDisplay::SetDateTime(const QString& clockText)
+{
+    SetSizedText(ui_->lblDateTime, clockText);
+}
+
+void frmDisplay::showEvent(QShowEvent* event)
+{
+    if (!centred_) {
+        centred_ = true;
+        ui::CentreOnScreen(this);
+        ui_->cmdBack->setFocus();
+    }
+    QMainWindow::showEvent(event);
+}
+
+// Closing always goes through; the registry carries out the rest of the unload step.
+void frmDisplay::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!unloaded_) {
+        unloaded_ = true;
+        emit unloading();
+    }
+}
