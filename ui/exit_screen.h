@@ -1,19 +1,22 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-namespace Ui {
+namespace Ui
+{
 class frmExitScreen;
 }
 
 // The exit screen: the support appeal, the catalogue advertisement and the refer-a-friend form.
 // A topmost window that shows without taking the focus. Leaving it ends the application, which
 // the window registry carries out.
-class frmExitScreen : public QWidget {
+class frmExitScreen : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -36,6 +39,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Check1_Toggled(bool pressed);
+    void cmdSubmit_Click();
+    QString BoxText(QWidget* box) const;
+    static void SetBoxText(QWidget* box, const QString& text);
+
     std::unique_ptr<Ui::frmExitScreen> ui_;
     bool centred_ = false;
+    // The five form boxes and the text each shows while it holds nothing.
+    QHash<QWidget*, QString> placeholders_;
 };

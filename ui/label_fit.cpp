@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace lunetide::ui
 {
 
@@ -25,6 +27,22 @@ void GrowToWrappedText(QLabel* label)
     const int needed = label->heightForWidth(label->width());
     if (needed > label->height())
         label->resize(label->width(), needed);
+}
+
+void KeepWithinParent(QLabel* label)
+{
+    const QWidget* parent = label->parentWidget();
+    if (!parent)
+        return;
+    const int right = parent->contentsRect().right();
+    for (int stretch = 95; label->geometry().right() > right && stretch >= 75; stretch -= 5) {
+        QFont narrower = label->font();
+        narrower.setStretch(stretch);
+        label->setFont(narrower);
+        SizeToText(label);
+    }
+    if (label->geometry().right() > right)
+        label->move(std::max(0, right + 1 - label->width()), label->y());
 }
 
 } // namespace lunetide::ui

@@ -16,4 +16,9 @@ void SizeToText(QLabel* label);
 // height than the form gives, it grows downwards.
 void GrowToWrappedText(QLabel* label);
 
+// A label that sizes itself inside a frame must not run past the frame's edge, where it would be
+// clipped: its font is narrowed step by step until it fits, and only if that is not enough does
+// the label move left.
+void KeepWithinParent(QLabel* label);
+
 } // namespace lunetide::ui
