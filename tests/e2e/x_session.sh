@@ -71,17 +71,23 @@ wait_for_window() {
         fail "no visible window \"$title\" of process $pid within $WINDOW_TIMEOUT s"
 }
 
-# The ids of the mapped top-level windows, every application's, in stacking order.
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+is_not_viewable() { ! is_viewable "$1"; }
+
+# The ids of the mapped top-level windows, every application's, in stacking order. Listing the
+# root's children fails when one of them is destroyed meanwhile: then list them again.
 visible_toplevels() {
-    local id
-    for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
+    local children id tries=0
+    until children=$(xwininfo -root -children 2>/dev/null); do
+        ((++tries < 20)) || fail "cannot list the top-level windows"
+        sleep 0.05
+    done
+    for id in $(awk '$1 ~ /^0x/ { print $1 }' <<<"$children"); do
+        is_viewable "$id" && echo "$id"
     done
     return 0
 }
 
-is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-is_not_viewable() { ! is_viewable "$1"; }
 
 # "WIDTHxHEIGHT" of a window.
 size_of() {
