@@ -151,7 +151,7 @@ int ChildRequests()
         timer.start();
         Request(main, i);
         WaitExposed(forms.display());
-        requestMs << timer.nsecsElapsed() / 1e6;
+        requestMs << double(timer.nsecsElapsed()) / 1e6;
         Back(forms);
         WaitExposed(main);
     }
@@ -164,7 +164,7 @@ int ChildRequests()
         Back(forms);
         QCoreApplication::processEvents();
     }
-    const double perCycleMs = timer.nsecsElapsed() / 1e6 / kCycles;
+    const double perCycleMs = double(timer.nsecsElapsed()) / 1e6 / kCycles;
     const qint64 after = StatusKiB("VmRSS:");
     std::printf("request %.3f %.3f cycle %.3f rss %lld %lld\n", Median(requestMs),
                 Percentile95(requestMs), perCycleMs, before, after);
@@ -233,7 +233,7 @@ StartupFigures MeasureStartup(const QString& platform, bool bare)
         timer.start();
         QProcess* child = StartChild(platform, {bare ? "--startup-bare" : "--startup"});
         const QList<QByteArray> line = ReadLine(child, 30000).split(' ');
-        ms << timer.nsecsElapsed() / 1e6;
+        ms << double(timer.nsecsElapsed()) / 1e6;
         peak << line.value(1).toDouble() / 1024.0;
         child->waitForFinished();
         delete child;
@@ -249,7 +249,7 @@ double CpuSeconds(qint64 pid)
     const QByteArray text = stat.readAll();
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     // utime and stime are fields 14 and 15 of the whole line, 12 and 13 after the name.
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
 // CPU share of one core used by the bare window and by Lunetide, idle side by side.

@@ -301,12 +301,12 @@ void FormsTest::leavingTheExitScreenEndsEverything()
     QVERIFY(exit->isVisible());
 
     // Every window created from here on would be a window flashing up on the way out.
-    const int before = QApplication::topLevelWidgets().size();
+    const qsizetype before = QApplication::topLevelWidgets().size();
     if (byButton)
         QTest::mouseClick(exit->ui()->cmdClose, Qt::LeftButton);
     else
         exit->close();
-    const int created = QApplication::topLevelWidgets().size() - before;
+    const qsizetype created = QApplication::topLevelWidgets().size() - before;
 
     QCOMPARE(loopsEnded_, 1);
     QVERIFY(created <= 0);
