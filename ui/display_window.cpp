@@ -22,28 +22,12 @@ constexpr int kStoredPicture = 15;
 
 // The label's place in the form, kept once so that a label that sizes itself always returns to
 // it: its top, and its horizontal centre (held doubled, to stay exact) or its left edge.
-const char* const kAnchorProperty = "lunetideAnchorX2";
-
-void AnchorToForm(QLabel* label)
-{
-    const QRect place = label->geometry();
-    const bool centred = label->alignment() & Qt::AlignHCenter;
-    label->setProperty(kAnchorProperty,
-                       centred ? 2 * place.left() + place.width() : 2 * place.left());
-}
-
 // Sets the text of a label that sizes itself: it takes the size of its text on one line and keeps
 // its top and its centre (or left edge) as the form placed them.
 void SetSizedText(QLabel* label, const QString& text)
 {
     label->setText(text);
-    label->ensurePolished();
-    const int anchorX2 = label->property(kAnchorProperty).toInt();
-    const int top = label->y();
-    label->adjustSize();
-    const bool centred = label->alignment() & Qt::AlignHCenter;
-    const int left = centred ? (anchorX2 - label->width()) / 2 : anchorX2 / 2;
-    label->move(left, top);
+    ui::SizeToText(label);
 }
 
 // A word-wrapped label keeps its place and breaks its text into lines.
@@ -71,7 +55,6 @@ frmDisplay::frmDisplay(QWidget* parent)
              ui_->lblMoonPhaseName, ui_->Label2, ui_->Label3, ui_->lblGivenDate, ui_->lblDateTime,
              ui_->lblMoonInSunsign, ui_->Label4, ui_->lblMoonInSunsignKeywords,
              ui_->lblMoonInElement}) {
-        AnchorToForm(label);
         SetSizedText(label, label->text());
     }
     for (QLabel* label : std::initializer_list<QLabel*>{

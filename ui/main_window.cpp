@@ -7,6 +7,7 @@
 #include "ui/app_icon.h"
 #include "ui/clock_text.h"
 #include "ui/default_cancel.h"
+#include "ui/label_fit.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "web/links.h"
@@ -17,8 +18,7 @@
 #include <algorithm>
 #include <array>
 
-namespace
-{
+namespace {
 
 using lunetide::TextCopy;
 
@@ -35,28 +35,11 @@ QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A label that sizes itself keeps its top and its left edge, or its horizontal centre when its
-// content is centred, and grows to the size of its content, so that nothing is ever clipped.
-void FitToContents(QLabel* label)
-{
-    label->ensurePolished();
-    const QSize needed = label->sizeHint();
-    QRect place = label->geometry();
-    const QSize size(std::max(place.width(), needed.width()),
-                     std::max(place.height(), needed.height()));
-    if (size == place.size())
-        return;
-    if (label->alignment() & Qt::AlignHCenter)
-        place.moveLeft(place.left() + (place.width() - size.width()) / 2);
-    place.setSize(size);
-    label->setGeometry(place);
-}
-
 void ShowText(QLabel* label, const QString& text)
 {
     label->setText(text);
     if (!label->wordWrap())
-        FitToContents(label);
+        lunetide::ui::GrowToText(label);
 }
 
 } // namespace
@@ -75,7 +58,7 @@ frmMain::frmMain(QWidget* parent)
 
     // Static captions whose stored rectangles are too narrow for the stand-in font.
     for (QLabel* label : {ui_->Label1, ui_->Label3, ui_->Label5, ui_->Label6, ui_->Label7})
-        FitToContents(label);
+        lunetide::ui::GrowToText(label);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -149,7 +132,7 @@ void frmMain::Form_Load()
         lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
     if (moonPicture_) {
         ui_->PicCurrentMoonPhase->setPixmap(moonPicture_(reading.picture));
-        FitToContents(ui_->PicCurrentMoonPhase);
+        lunetide::ui::GrowToText(ui_->PicCurrentMoonPhase);
     }
     ShowText(ui_->lblCurrentMoonPhaseName, Text(reading.phaseTexts.name));
     ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
