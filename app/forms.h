@@ -16,8 +16,7 @@ struct ReadingRequest;
 // anything asks for it (hidden), unloads it, and carries out every move between windows: the
 // reading request, Back, the clock reaching the display window, the unload steps of the working
 // windows and the end of the application.
-class Forms : public QObject
-{
+class Forms : public QObject {
     Q_OBJECT
 
 public:

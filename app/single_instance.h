@@ -5,8 +5,7 @@
 
 // Tells whether another copy of the program is running, by a lock file in the user's private
 // runtime folder. A lock left by a copy that crashed or was killed is taken over.
-class SingleInstance
-{
+class SingleInstance {
 public:
     explicit SingleInstance(const QString& lockPath = DefaultLockPath());
 

@@ -18,8 +18,7 @@
 #include <exception>
 #include <memory>
 
-namespace
-{
+namespace {
 
 // A failure inside one step of the sequence abandons that step only.
 template <typename Step> void Guarded(Step&& step)

@@ -249,7 +249,8 @@ double CpuSeconds(qint64 pid)
     const QByteArray text = stat.readAll();
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     // utime and stime are fields 14 and 15 of the whole line, 12 and 13 after the name.
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) /
+           double(sysconf(_SC_CLK_TCK));
 }
 
 // CPU share of one core used by the bare window and by Lunetide, idle side by side.

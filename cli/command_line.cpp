@@ -4,10 +4,8 @@
 
 #include <QCommandLineParser>
 
-namespace lunetide::cli
-{
-namespace
-{
+namespace lunetide::cli {
+namespace {
 
 const QString kFrom = QStringLiteral("from");
 const QString kTo = QStringLiteral("to");

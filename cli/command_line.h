@@ -6,8 +6,7 @@
 
 // What the command line of lunetide-reading asks for.
 
-namespace lunetide::cli
-{
+namespace lunetide::cli {
 
 inline constexpr char kProgramName[] = "lunetide-reading";
 QString ProgramVersion();

@@ -2,8 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace lunetide::cli
-{
+namespace lunetide::cli {
 
 DateArgument ParseDateArgument(const QString& text)
 {

@@ -5,8 +5,7 @@
 
 // One date given on the command line, written YYYY-MM-DD with a four-digit year.
 
-namespace lunetide::cli
-{
+namespace lunetide::cli {
 
 struct DateArgument {
     QDate date;      // valid when the text names a real day

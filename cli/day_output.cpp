@@ -5,10 +5,8 @@
 
 #include <string_view>
 
-namespace lunetide::cli
-{
-namespace
-{
+namespace lunetide::cli {
+namespace {
 
 // The labels are padded to one width, so that every value and text starts in the same column.
 constexpr std::string_view kMoonAge = "  Moon age  ";

@@ -10,8 +10,7 @@
 // object. Both carry the texts of the reading windows (the display copy) exactly, trailing blanks
 // included.
 
-namespace lunetide::cli
-{
+namespace lunetide::cli {
 
 // The reading of a date the terminal program writes.
 Reading ReadingOfDay(QDate date);
@@ -27,8 +26,7 @@ QJsonObject DayJson(QDate date, const Reading& reading);
 // line depends only on the date, the moon's age and the sign, so the line of each age and sign is
 // written once with a stand-in date of the same length, and each day's line is a copy of it with
 // the day's date in the stand-in's place: a range of many days then costs little more than copying.
-class DayJsonLines
-{
+class DayJsonLines {
 public:
     void Append(QByteArray& out, QDate date, const Reading& reading);
 

@@ -12,8 +12,7 @@
 
 using namespace lunetide::cli;
 
-namespace
-{
+namespace {
 
 constexpr int kExitWriteFailed = 1;
 constexpr int kExitBadArguments = 2;

@@ -2,10 +2,8 @@
 
 #include "cli/day_output.h"
 
-namespace lunetide::cli
-{
-namespace
-{
+namespace lunetide::cli {
+namespace {
 
 constexpr qsizetype kBlockSize = 256 * 1024;
 

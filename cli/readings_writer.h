@@ -4,8 +4,7 @@
 
 #include <cstdio>
 
-namespace lunetide::cli
-{
+namespace lunetide::cli {
 
 // Writes the reading of every day of the job, in date order, to `out` in large blocks. Returns
 // false when the output could not be written (errno tells why).

@@ -17,6 +17,9 @@ int MoonAgeOf(int year, int month, int day);
 MoonPhaseKind PhaseOf(int age);
 
 // Number of the moon picture (1 to 30) for an age 0 to 29.
-constexpr int MoonImageNumber(int age) { return age + 1; }
+constexpr int MoonImageNumber(int age)
+{
+    return age + 1;
+}
 
 } // namespace lunetide

@@ -27,8 +27,8 @@ constexpr std::array<MonthSigns, 12> kMonthSigns = {{
 }};
 
 constexpr std::array<std::string_view, kSunSignCount> kSignNames = {
-    "Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
-    "Libra", "Scorpio",     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 } // namespace
 
@@ -45,7 +45,10 @@ std::optional<SunSign> SunSignOfChosenDate(int monthPosition, int dayPosition)
     return SunSignOf(monthPosition + 1, dayPosition + 1);
 }
 
-std::optional<SunSign> SunSignOfToday(int month, int day) { return SunSignOf(month, day); }
+std::optional<SunSign> SunSignOfToday(int month, int day)
+{
+    return SunSignOf(month, day);
+}
 
 Element ElementOf(SunSign sign)
 {
@@ -53,7 +56,10 @@ Element ElementOf(SunSign sign)
     return static_cast<Element>(static_cast<int>(sign) % 4);
 }
 
-std::string_view SignName(SunSign sign) { return kSignNames[static_cast<std::size_t>(sign)]; }
+std::string_view SignName(SunSign sign)
+{
+    return kSignNames[static_cast<std::size_t>(sign)];
+}
 
 std::optional<SunSign> SignNamed(std::string_view name)
 {

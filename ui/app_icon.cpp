@@ -7,10 +7,8 @@
 
 #include <cmath>
 
-namespace lunetide::ui
-{
-namespace
-{
+namespace lunetide::ui {
+namespace {
 
 // An ivory crescent moon on a deep-blue rounded square, framed in the house orange, with a small
 // orange star beside the crescent from 32 pixels up. Drawn in device pixels so that it is sharp.

@@ -19,8 +19,7 @@
 
 using namespace lunetide;
 
-namespace
-{
+namespace {
 
 // The catalogue advertisement: two paragraphs kept apart by a run of spaces, as the label breaks
 // its lines itself.

@@ -7,16 +7,14 @@
 #include <functional>
 #include <memory>
 
-namespace Ui
-{
+namespace Ui {
 class frmExitScreen;
 }
 
 // The exit screen: the support appeal, the catalogue advertisement and the refer-a-friend form.
 // A topmost window that shows without taking the focus. Leaving it ends the application, which
 // the window registry carries out.
-class frmExitScreen : public QWidget
-{
+class frmExitScreen : public QWidget {
     Q_OBJECT
 
 public:

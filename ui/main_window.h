@@ -12,16 +12,14 @@
 
 class QTimer;
 
-namespace Ui
-{
+namespace Ui {
 class frmMain;
 }
 
 // The main window: today's three readings, the running clock, the date entry and the reading
 // request, the menus and the offer labels. Moves to other windows are signalled to the window
 // registry.
-class frmMain : public QMainWindow
-{
+class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -6,8 +6,7 @@
 // button, as graphical-style buttons of the forms do. The caption keeps its access key. Usable in
 // Designer forms as a promoted QPushButton.
 
-class WordWrapButton : public QPushButton
-{
+class WordWrapButton : public QPushButton {
     Q_OBJECT
 
 public:

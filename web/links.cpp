@@ -46,12 +46,33 @@ void LinkLauncher(const QString& url)
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
-void LinkHomePage() { LinkLauncher(UrlOf(LinkRole::HomePage)); }
-void LinkOnlineHelp() { LinkLauncher(UrlOf(LinkRole::OnlineHelp)); }
-void LinkDownload() { LinkLauncher(UrlOf(LinkRole::Download)); }
-void LinkSoftwareCatalogue() { LinkLauncher(UrlOf(LinkRole::SoftwareCatalogue)); }
-void LinkDonate() { LinkLauncher(UrlOf(LinkRole::Donate)); }
-void LinkFullyBranded() { LinkLauncher(UrlOf(LinkRole::FullyBranded)); }
-void LinkCoBrand() { LinkLauncher(UrlOf(LinkRole::CoBrand)); }
+void LinkHomePage()
+{
+    LinkLauncher(UrlOf(LinkRole::HomePage));
+}
+void LinkOnlineHelp()
+{
+    LinkLauncher(UrlOf(LinkRole::OnlineHelp));
+}
+void LinkDownload()
+{
+    LinkLauncher(UrlOf(LinkRole::Download));
+}
+void LinkSoftwareCatalogue()
+{
+    LinkLauncher(UrlOf(LinkRole::SoftwareCatalogue));
+}
+void LinkDonate()
+{
+    LinkLauncher(UrlOf(LinkRole::Donate));
+}
+void LinkFullyBranded()
+{
+    LinkLauncher(UrlOf(LinkRole::FullyBranded));
+}
+void LinkCoBrand()
+{
+    LinkLauncher(UrlOf(LinkRole::CoBrand));
+}
 
 } // namespace lunetide::web

@@ -4,10 +4,8 @@
 
 #include <QUrl>
 
-namespace lunetide::web
-{
-namespace
-{
+namespace lunetide::web {
+namespace {
 
 bool IsProperAddress(const QString& address)
 {

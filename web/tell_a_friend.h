@@ -7,8 +7,7 @@
 // The refer-a-friend request: the exit screen's five form values, their checks, and the URL that
 // carries them to the maker's site as a query.
 
-namespace lunetide::web
-{
+namespace lunetide::web {
 
 struct Referral {
     QString name;

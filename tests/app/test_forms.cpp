@@ -20,8 +20,7 @@
 
 using Window = Forms::Window;
 
-namespace
-{
+namespace {
 
 // Lets deleteLater() run, as the event loop would between two user actions.
 void Settle()
@@ -75,8 +74,7 @@ void Request(frmMain* main, int day, int month, int year, QRadioButton* Ui::frmM
 
 } // namespace
 
-class FormsTest : public QObject
-{
+class FormsTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -6,8 +6,7 @@
 
 #include <csignal>
 
-class SingleInstanceTest : public QObject
-{
+class SingleInstanceTest : public QObject {
     Q_OBJECT
 
 private slots:

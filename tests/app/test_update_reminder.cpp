@@ -7,8 +7,7 @@
 
 Q_DECLARE_METATYPE(ReminderStep)
 
-class UpdateReminderTest : public QObject
-{
+class UpdateReminderTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -18,8 +17,7 @@ private slots:
     void coBrandDraw();
 };
 
-namespace
-{
+namespace {
 const QDate kToday(2026, 12, 7);
 }
 

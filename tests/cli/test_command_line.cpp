@@ -7,8 +7,7 @@
 
 using namespace lunetide::cli;
 
-namespace
-{
+namespace {
 
 CommandLine Parse(QStringList arguments, QDate today = QDate(2007, 12, 23))
 {
@@ -18,8 +17,7 @@ CommandLine Parse(QStringList arguments, QDate today = QDate(2007, 12, 23))
 
 } // namespace
 
-class CommandLineTest : public QObject
-{
+class CommandLineTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -8,8 +8,7 @@
 
 using namespace lunetide::cli;
 
-class DayJsonLinesTest : public QObject
-{
+class DayJsonLinesTest : public QObject {
     Q_OBJECT
 
 private slots:

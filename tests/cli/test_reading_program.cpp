@@ -7,8 +7,7 @@
 #include <QProcess>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 struct Run {
     int status = -1; // -1 when the program did not exit normally
@@ -47,8 +46,7 @@ QList<QJsonObject> JsonLines(const QByteArray& out)
 
 } // namespace
 
-class ReadingProgramTest : public QObject
-{
+class ReadingProgramTest : public QObject {
     Q_OBJECT
 
 private slots:

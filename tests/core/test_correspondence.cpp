@@ -10,7 +10,10 @@ using namespace lunetide;
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // Every text of both copies, labelled, so that the copies can be compared entry by entry.
 QList<std::pair<QString, QString>> AllTexts(TextCopy copy)

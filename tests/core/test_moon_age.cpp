@@ -67,8 +67,8 @@ void MoonAgeTest::phaseBoundaries_data()
         int first, last;
         MoonPhaseKind phase;
     } ranges[] = {
-        {0, 3, MoonPhaseKind::DarkMoon},    {4, 7, MoonPhaseKind::NewMoon},
-        {8, 12, MoonPhaseKind::WaxingMoon}, {13, 17, MoonPhaseKind::FullMoon},
+        {0, 3, MoonPhaseKind::DarkMoon},     {4, 7, MoonPhaseKind::NewMoon},
+        {8, 12, MoonPhaseKind::WaxingMoon},  {13, 17, MoonPhaseKind::FullMoon},
         {18, 25, MoonPhaseKind::WaningMoon}, {26, 29, MoonPhaseKind::DarkMoon},
     };
     for (const auto& range : ranges) {

@@ -32,11 +32,16 @@ void SunSignTest::boundaries_data()
         int month, lastDay;
         SunSign first, second;
     } months[] = {
-        {1, 19, SunSign::Capricorn, SunSign::Aquarius}, {2, 18, SunSign::Aquarius, SunSign::Pisces},
-        {3, 20, SunSign::Pisces, SunSign::Aries},       {4, 20, SunSign::Aries, SunSign::Taurus},
-        {5, 20, SunSign::Taurus, SunSign::Gemini},      {6, 20, SunSign::Gemini, SunSign::Cancer},
-        {7, 20, SunSign::Cancer, SunSign::Leo},         {8, 20, SunSign::Leo, SunSign::Virgo},
-        {9, 20, SunSign::Virgo, SunSign::Libra},        {10, 20, SunSign::Libra, SunSign::Scorpio},
+        {1, 19, SunSign::Capricorn, SunSign::Aquarius},
+        {2, 18, SunSign::Aquarius, SunSign::Pisces},
+        {3, 20, SunSign::Pisces, SunSign::Aries},
+        {4, 20, SunSign::Aries, SunSign::Taurus},
+        {5, 20, SunSign::Taurus, SunSign::Gemini},
+        {6, 20, SunSign::Gemini, SunSign::Cancer},
+        {7, 20, SunSign::Cancer, SunSign::Leo},
+        {8, 20, SunSign::Leo, SunSign::Virgo},
+        {9, 20, SunSign::Virgo, SunSign::Libra},
+        {10, 20, SunSign::Libra, SunSign::Scorpio},
         {11, 20, SunSign::Scorpio, SunSign::Sagittarius},
         {12, 20, SunSign::Sagittarius, SunSign::Capricorn},
     };

@@ -19,13 +19,19 @@ void ClockTextTest::clockText_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("en_US") << "en_US" << "6:28:03 PM ; 12/6/2026";
-    QTest::newRow("en_GB") << "en_GB" << "18:28:03 ; 06/12/2026";
-    QTest::newRow("de_DE") << "de_DE" << "18:28:03 ; 06.12.2026";
+    QTest::newRow("en_US") << "en_US"
+                           << "6:28:03 PM ; 12/6/2026";
+    QTest::newRow("en_GB") << "en_GB"
+                           << "18:28:03 ; 06/12/2026";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "18:28:03 ; 06.12.2026";
     // Zone in brackets, zone after quoted text, a zone field that is not at the end of the format.
-    QTest::newRow("eu_ES") << "eu_ES" << "18:28:03 ; 2026/12/6";
-    QTest::newRow("bg_BG") << "bg_BG" << "18:28:03 ч. ; 6.12.2026 г.";
-    QTest::newRow("fr_BE") << "fr_BE" << "18 h 28 min 03 s ; 6/12/2026";
+    QTest::newRow("eu_ES") << "eu_ES"
+                           << "18:28:03 ; 2026/12/6";
+    QTest::newRow("bg_BG") << "bg_BG"
+                           << "18:28:03 ч. ; 6.12.2026 г.";
+    QTest::newRow("fr_BE") << "fr_BE"
+                           << "18 h 28 min 03 s ; 6/12/2026";
 }
 
 void ClockTextTest::clockText()

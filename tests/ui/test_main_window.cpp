@@ -22,12 +22,10 @@ using lunetide::web::LinkRole;
 
 Q_DECLARE_METATYPE(ReadingRequest)
 
-namespace
-{
+namespace {
 
 // Every URL the desktop is asked to open.
-class UrlRecorder : public QObject
-{
+class UrlRecorder : public QObject {
     Q_OBJECT
 
 public:
@@ -45,8 +43,7 @@ struct SeenBox {
     QString className;
 };
 
-class ModalAnswerer
-{
+class ModalAnswerer {
 public:
     ModalAnswerer()
     {
@@ -87,8 +84,7 @@ QString Clock()
 Q_DECLARE_METATYPE(ChosenDate)
 Q_DECLARE_METATYPE(lunetide::web::LinkRole)
 
-class MainWindowTest : public QObject
-{
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -9,8 +9,7 @@
 using namespace lunetide::web;
 
 // Records every URL the desktop is asked to open.
-class UrlRecorder : public QObject
-{
+class UrlRecorder : public QObject {
     Q_OBJECT
 
 public:
@@ -34,8 +33,7 @@ using Opener = void (*)();
 Q_DECLARE_METATYPE(Opener)
 Q_DECLARE_METATYPE(LinkRole)
 
-class LinksTest : public QObject
-{
+class LinksTest : public QObject {
     Q_OBJECT
 
 private slots:

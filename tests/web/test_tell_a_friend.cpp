@@ -8,8 +8,7 @@
 
 using namespace lunetide::web;
 
-class UrlRecorder : public QObject
-{
+class UrlRecorder : public QObject {
     Q_OBJECT
 
 public:
@@ -21,8 +20,7 @@ public slots:
     void open(const QUrl& url) { opened << QString::fromLatin1(url.toEncoded()); }
 };
 
-namespace
-{
+namespace {
 
 // A form that passes every check.
 Referral Passing()
@@ -35,8 +33,7 @@ const QString kPrefix = QStringLiteral("http://www.veyrholt.com/vhms-refer-a-fri
 
 } // namespace
 
-class TellAFriendTest : public QObject
-{
+class TellAFriendTest : public QObject {
     Q_OBJECT
 
 private slots:
