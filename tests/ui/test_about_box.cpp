@@ -1,3 +1,4 @@
+#include "support/url_recorder.h"
 #include "ui/about_box.h"
 #include "ui/clickable_label.h"
 #include "ui_about_box.h"
@@ -10,18 +11,6 @@
 #include <QTimer>
 
 #include <functional>
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url) { opened << QString::fromLatin1(url.toEncoded()); }
-};
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "core/reading.h"
+#include "support/url_recorder.h"
 #include "ui/about_box.h"
 #include "ui/display_window.h"
 #include "ui/look.h"
@@ -18,16 +19,6 @@ using lunetide::web::LinkRole;
 using lunetide::web::UrlOf;
 
 namespace {
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 QString Text(std::string_view text)
 {
@@ -273,7 +264,6 @@ void DisplayWindowTest::linksOpenTheirPages()
     QSignalSpy unloading(&window, &frmDisplay::unloading);
 
     UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("http", &recorder, "open");
     if (auto* action = window.findChild<QAction*>(control)) {
         action->trigger();
     } else if (control == "Frame5") {
@@ -282,9 +272,8 @@ void DisplayWindowTest::linksOpenTheirPages()
     } else {
         QTest::mouseClick(window.findChild<QWidget*>(control), Qt::LeftButton);
     }
-    QDesktopServices::unsetUrlHandler("http");
 
-    QCOMPARE(recorder.opened, opened);
+    QCOMPARE(recorder.urls, opened);
     QVERIFY(window.isVisible());
     QCOMPARE(unloading.size(), 0);
 }

@@ -1,3 +1,4 @@
+#include "support/url_recorder.h"
 #include "ui/clickable_label.h"
 #include "ui/exit_screen.h"
 #include "ui_exit_screen.h"
@@ -13,18 +14,6 @@
 #include <QUrlQuery>
 
 #include <memory>
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url) { opened << QString::fromLatin1(url.toEncoded()); }
-};
 
 // Answers every message box that comes up while it lives, and remembers what each said.
 class MessageCatcher : public QObject {

@@ -1,3 +1,4 @@
+#include "support/url_recorder.h"
 #include "ui/clickable_label.h"
 #include "ui/main_window.h"
 #include "web/links.h"
@@ -23,17 +24,6 @@ using lunetide::web::LinkRole;
 Q_DECLARE_METATYPE(ReadingRequest)
 
 namespace {
-
-// Every URL the desktop is asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 // Answers every message box that opens while it lives, remembering what each one said.
 struct SeenBox {
@@ -519,14 +509,12 @@ void MainWindowTest::menusAndLabelsOpenTheirPages()
     auto window = LoadedWindow();
     QSignalSpy unloading(window.get(), &frmMain::unloading);
     UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("http", &recorder, "open");
     if (auto* action = window->findChild<QAction*>(control))
         action->trigger();
     else
         QTest::mouseClick(Find<ClickableLabel>(window.get(), qPrintable(control)), Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler("http");
 
-    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(lunetide::web::UrlOf(role))});
+    QCOMPARE(recorder.urls, QList<QUrl>{QUrl(lunetide::web::UrlOf(role))});
     QCOMPARE(unloading.size(), 0);
 }
 

@@ -1,3 +1,4 @@
+#include "support/url_recorder.h"
 #include "web/links.h"
 
 #include <QDesktopServices>
@@ -7,27 +8,6 @@
 #include <QUrl>
 
 using namespace lunetide::web;
-
-// Records every URL the desktop is asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~UrlRecorder() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url) { opened << QString::fromLatin1(url.toEncoded()); }
-};
 
 using Opener = void (*)();
 Q_DECLARE_METATYPE(Opener)

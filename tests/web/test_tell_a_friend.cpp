@@ -1,3 +1,4 @@
+#include "support/url_recorder.h"
 #include "web/tell_a_friend.h"
 
 #include <QDesktopServices>
@@ -7,18 +8,6 @@
 #include <QUrlQuery>
 
 using namespace lunetide::web;
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url) { opened << QString::fromLatin1(url.toEncoded()); }
-};
 
 namespace {
 
