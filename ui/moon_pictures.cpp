@@ -115,31 +115,37 @@ double PhaseAngleOf(int k)
     return pi * twelfths / 12.0;
 }
 
-std::array<QPixmap, kMoonPictureCount> DrawAll()
+// Pictures that are one and the same share the number of the first of them.
+int SourceOf(int k)
+{
+    if (k <= 4)
+        return 1;
+    if (k == 18 || k == 21)
+        return k - 1;
+    return k;
+}
+
+QPixmap Draw(int k)
 {
     const double ratio = ScreenPixelRatio();
-    std::array<QPixmap, kMoonPictureCount> pictures;
-    const QPixmap dark = DarkMoon(ratio);
-    for (int k = 1; k <= kMoonPictureCount; ++k) {
-        if (k <= 4)
-            pictures[k - 1] = dark;
-        else if (k == 18 || k == 21)
-            pictures[k - 1] = pictures[k - 2]; // the very same picture as its predecessor
-        else
-            pictures[k - 1] =
-                LitMoon(PhaseAngleOf(k), k <= 18 ? LitSide::Right : LitSide::Left, ratio);
-    }
-    return pictures;
+    if (k <= 4)
+        return DarkMoon(ratio);
+    return LitMoon(PhaseAngleOf(k), k <= 18 ? LitSide::Right : LitSide::Left, ratio);
 }
 
 } // namespace
 
+// Each picture is drawn the first time it is asked for and kept for the rest of the run: start-up
+// needs only today's picture and the display window's stored one.
 QPixmap MoonPicture(int k)
 {
     if (k < 1 || k > kMoonPictureCount)
         return {};
-    static const std::array<QPixmap, kMoonPictureCount> pictures = DrawAll();
-    return pictures[k - 1];
+    static std::array<QPixmap, kMoonPictureCount> pictures;
+    QPixmap& picture = pictures[static_cast<std::size_t>(SourceOf(k) - 1)];
+    if (picture.isNull())
+        picture = Draw(SourceOf(k));
+    return picture;
 }
 
 } // namespace lunetide::ui
