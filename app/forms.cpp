@@ -7,6 +7,7 @@
 #include "ui/moon_pictures.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 Forms::Forms(Sources sources, QObject* parent) : QObject(parent), sources_(std::move(sources))
 {
@@ -157,6 +158,12 @@ void Forms::returnToMain()
     hideStartupIfLoaded();
     if (exitScreen_)
         exitScreen_->hide();
+    // The main window's clock would create the next display window, hidden, within a second;
+    // creating it as soon as the main window is back on screen keeps the next request quick.
+    QTimer::singleShot(0, this, [this] {
+        if (main_)
+            display();
+    });
 }
 
 // The main window's unload step: the exit screen takes its place.

@@ -179,6 +179,10 @@ void FormsTest::backShowsTheMainWindowAndAFreshDisplay()
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
     QVERIFY(forms_->isLoaded(Window::ExitScreen));
     QVERIFY(!forms_->exitScreen()->isVisible());
+    // The next display window is built, hidden, as soon as the main window is back.
+    QCoreApplication::processEvents();
+    QVERIFY(forms_->isLoaded(Window::Display));
+    QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
 
     // The next request fills a display window built afresh: the zodiacal reading comes to the
     // front and the moon-phase labels are back at their placeholders.
