@@ -84,39 +84,29 @@ frmExitScreen* Forms::exitScreen()
     return exitScreen_;
 }
 
-bool Forms::isLoaded(Window window) const
+QWidget* Forms::loaded(Window window) const
 {
     switch (window) {
     case Window::Startup:
-        return !startup_.isNull();
+        return startup_;
     case Window::Main:
-        return !main_.isNull();
+        return main_;
     case Window::Display:
-        return !display_.isNull();
+        return display_;
     case Window::ExitScreen:
-        return !exitScreen_.isNull();
+        return exitScreen_;
     }
-    return false;
+    return nullptr;
+}
+
+bool Forms::isLoaded(Window window) const
+{
+    return loaded(window) != nullptr;
 }
 
 void Forms::unload(Window window)
 {
-    QWidget* widget = nullptr;
-    switch (window) {
-    case Window::Startup:
-        widget = startup_;
-        break;
-    case Window::Main:
-        widget = main_;
-        break;
-    case Window::Display:
-        widget = display_;
-        break;
-    case Window::ExitScreen:
-        widget = exitScreen_;
-        break;
-    }
-    if (widget)
+    if (QWidget* widget = loaded(window))
         widget->close(); // the window's unloading signal runs its unload step
 }
 

@@ -50,6 +50,8 @@ public:
     bool hasEnded() const { return ending_; }
 
 private:
+    // The window if it is loaded, without creating it.
+    QWidget* loaded(Window window) const;
     void showReading(const ReadingRequest& request);
     void returnToMain();
     void mainUnloading();
