@@ -85,7 +85,6 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
 
     for (QLabel* label : std::initializer_list<QLabel*>{ui_->Label1, ui_->lblGoToHome})
         ui::SizeToText(label);
-    ui::KeepWithinParent(ui_->lblGoToHome);
     for (QLabel* label : std::initializer_list<QLabel*>{ui_->Label2, ui_->Label3})
         ui::GrowToWrappedText(label);
 
