@@ -28,6 +28,15 @@ std::string S(std::string_view text)
     return std::string(text);
 }
 
+// A text value without the blanks at its end: iCalendar has no way to keep them, as readers
+// (libical among them) drop the blanks that end a line.
+std::string Trimmed(std::string text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
 icaltimetype DateValue(QDate date)
 {
     icaltimetype value = icaltime_null_date();
@@ -67,8 +76,8 @@ Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stam
         Add(event.get(), run.last < LastCalendarDay()
                              ? icalproperty_new_dtend(DateValue(run.last.addDays(1)))
                              : icalproperty_new_duration(length)) &&
-        Add(event.get(), icalproperty_new_summary(summary.c_str())) &&
-        Add(event.get(), icalproperty_new_description(description.c_str())) &&
+        Add(event.get(), icalproperty_new_summary(Trimmed(summary).c_str())) &&
+        Add(event.get(), icalproperty_new_description(Trimmed(description).c_str())) &&
         Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     if (!complete)
         event.reset();
