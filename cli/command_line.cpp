@@ -61,10 +61,12 @@ date order: the first day of a run of days with that phase, strictly after
 today or after the --after date. PHASE is one of "Dark Moon", "New Moon",
 "Waxing Moon", "Full Moon" or "Waning Moon".
 
---ical writes an iCalendar file: an all-day event for each run of days with
-the same moon phase and for each run with the same sun sign, whole runs even
-where they reach beyond the range. Each event's UID comes from its kind and
-first day, so importing the file again updates the events.
+--ical writes the days of a DATE, a range or a --month as an iCalendar file:
+an all-day event for each run of days with the same moon phase and for each
+run with the same sun sign, whole runs even where they reach beyond the days
+asked for. Each event's UID comes from its kind and first day, so importing
+the file again updates the events. A calendar file holds days up to
+3000-12-31 and drops the blanks that end a text.
 
 Examples:
   %2 2007-12-23
