@@ -226,11 +226,12 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                 return Refuse(given.problem);
             after = given.date;
         }
+        if (after == LastReadableDay())
+            return Refuse(
+                QStringLiteral("no day after %1 can be read").arg(after.toString(Qt::ISODate)));
         read.job.kind = JobKind::NextPhases;
         read.job.first = read.job.last = after;
         read.job.phaseStarts = NextPhaseStarts(after, only);
-        if (after == LastReadableDay())
-            return Refuse(QStringLiteral("no day after %1 can be read").arg(parser.value(kAfter)));
         if (const std::optional<MoonPhaseKind> missing = MissingPhase(read.job.phaseStarts, only))
             return Refuse(QStringLiteral("%1 does not begin after %2 and by %3, the last day that "
                                          "can be read")

@@ -8,6 +8,7 @@
 #include <libical/ical.h>
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <string>
 

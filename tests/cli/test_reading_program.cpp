@@ -62,6 +62,7 @@ private slots:
     void badInput_data();
     void badInput();
     void helpAndVersion();
+    void unwritableOutputIsAFailure_data();
     void unwritableOutputIsAFailure();
 };
 
@@ -354,11 +355,21 @@ void ReadingProgramTest::helpAndVersion()
     QCOMPARE(version.out, "lunetide-reading 1.15\n");
 }
 
+void ReadingProgramTest::unwritableOutputIsAFailure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("a year of days") << QStringList{"--from", "2000-01-01", "--to", "2000-12-31"};
+    QTest::newRow("a month") << QStringList{"--month", "2026-12"};
+    QTest::newRow("next phases") << QStringList{"--next"};
+    QTest::newRow("a calendar file") << QStringList{"--ical", "--month", "2026-12"};
+}
+
 void ReadingProgramTest::unwritableOutputIsAFailure()
 {
+    QFETCH(QStringList, arguments);
     if (!QFile::exists("/dev/full"))
         QSKIP("no /dev/full here");
-    const Run run = RunProgram({"--from", "2000-01-01", "--to", "2000-12-31"}, "/dev/full");
+    const Run run = RunProgram(arguments, "/dev/full");
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.startsWith("lunetide-reading: cannot write the output: "), run.err);
 }
