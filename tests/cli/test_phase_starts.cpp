@@ -15,8 +15,6 @@ class PhaseStartsTest : public QObject {
 
 private slots:
     void everyStartFrom1901To2050();
-    void phaseNames_data();
-    void phaseNames();
 };
 
 void PhaseStartsTest::everyStartFrom1901To2050()
@@ -59,25 +57,6 @@ void PhaseStartsTest::everyStartFrom1901To2050()
                 QVERIFY(all[i - 1].day < all[i].day);
         }
     }
-}
-
-void PhaseStartsTest::phaseNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("phase"); // -1 for none
-    QTest::newRow("as shown") << "Full Moon" << int(MoonPhaseKind::FullMoon);
-    QTest::newRow("lower case") << "waning moon" << int(MoonPhaseKind::WaningMoon);
-    QTest::newRow("blanks around and between") << " Dark   Moon " << int(MoonPhaseKind::DarkMoon);
-    QTest::newRow("half a name") << "Full" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void PhaseStartsTest::phaseNames()
-{
-    QFETCH(QString, name);
-    QFETCH(int, phase);
-    const std::optional<MoonPhaseKind> found = PhaseNamed(name);
-    QCOMPARE(found ? int(*found) : -1, phase);
 }
 
 QTEST_GUILESS_MAIN(PhaseStartsTest)
