@@ -27,8 +27,11 @@ QByteArray CalendarFile(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), QStringList{"--ical"} + arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         qWarning() << "the program failed:" << process.readAllStandardError();
+        return {};
+    }
     return process.readAllStandardOutput();
 }
 
