@@ -132,11 +132,10 @@ void frmMain::Form_Load()
     const lunetide::Reading reading =
         lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
     const QString phaseName = Text(reading.phaseTexts.name);
-    if (moonPicture_) {
+    // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
+    if (moonPicture_)
         lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(reading.picture),
                                       reading.picture, phaseName);
-        lunetide::ui::GrowToText(ui_->PicCurrentMoonPhase);
-    }
     ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
     ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
     ShowText(ui_->lblCurrentDateTime, clock_());
