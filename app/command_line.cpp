@@ -13,8 +13,9 @@ constexpr char kProgramName[] = "lunetide";
 constexpr int kExitWriteFailed = 1;
 constexpr int kExitBadArguments = 2;
 
-// The arguments QGuiApplication and QApplication take for themselves, as "-name" or "--name",
-// "-name=value" or "-name value". Those in the first list are followed by a value.
+// The arguments QGuiApplication and QApplication take for themselves, as "-name" or "--name".
+// Those in the first list are followed by their value; only the last three also take it as
+// "-name=value".
 constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
                                                     "platformtheme",   "plugin",
                                                     "qwindowgeometry", "qwindowicon",
@@ -24,6 +25,7 @@ constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platform
                                                     "visual",          "session",
                                                     "style",           "stylesheet",
                                                     "qmljsdebugger"};
+constexpr std::string_view kQtOptionsWithJoinedValue[] = {"style", "stylesheet", "qmljsdebugger"};
 constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb",
                                          "dograb",  "sync",        "testability"};
 
@@ -50,7 +52,8 @@ QStringList WithoutQtArguments(const QStringList& arguments)
         const bool hasValue = equals >= 0;
         if (hasValue)
             name.truncate(equals);
-        if (IsOneOf(name, kQtOptionsWithValue)) {
+        if (hasValue ? IsOneOf(name, kQtOptionsWithJoinedValue)
+                     : IsOneOf(name, kQtOptionsWithValue)) {
             if (!hasValue)
                 ++i; // its value
             continue;

@@ -29,7 +29,11 @@ void CommandLineTest::parse_data()
     QTest::newRow("Qt's options") << QStringList{"-platform", "offscreen",     "-style=Fusion",
                                                  "--reverse", "-qwindowtitle", "--help"}
                                   << Action::Run << "";
-    QTest::newRow("--platform=") << QStringList{"--platform=offscreen"} << Action::Run << "";
+    QTest::newRow("--platform value")
+        << QStringList{"--platform", "offscreen"} << Action::Run << "";
+    // Qt takes no "=" after -platform: the program would start on its default platform.
+    QTest::newRow("--platform=") << QStringList{"--platform=offscreen"} << Action::Refuse
+                                 << "Unknown option 'platform'.";
     QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp
                             << "Usage: lunetide [options]\n";
     QTest::newRow("-h after Qt's") << QStringList{"-platform", "offscreen", "-h"}
