@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/forms.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
@@ -8,6 +9,10 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before anything opens a display or takes the lock.
+    if (const int status = AnswerCommandLine(argc, argv); status >= 0)
+        return status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lunetide"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks what lands there: exactly the two programs,
-# the desktop entry, the metainfo and the icons, every PNG of its stated size, and one id
-# shared by the desktop entry's file name, its Icon= and the metainfo.
+# their manual pages, the changelog and copyright file, the desktop entry, the metainfo and the
+# icons, every PNG of its stated size, and one id shared by the desktop entry's file name, its
+# Icon= and the metainfo.
 #
 #   check_install.sh <build-folder> <app-id> <icon-size>...
 set -euo pipefail
@@ -22,6 +23,10 @@ fail() {
 expected=(
     bin/lunetide
     bin/lunetide-reading
+    share/man/man1/lunetide.1.gz
+    share/man/man1/lunetide-reading.1.gz
+    share/doc/lunetide/copyright
+    share/doc/lunetide/changelog.gz
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
@@ -36,6 +41,11 @@ wanted=$(printf '%s\n' "${expected[@]}" | sort)
 
 for program in lunetide lunetide-reading; do
     [[ -x $prefix/bin/$program ]] || fail "bin/$program is not executable"
+done
+for program in lunetide lunetide-reading; do
+    # The page is made from the program's --help, so it lists --version as the help does.
+    zcat "$prefix/share/man/man1/$program.1.gz" | grep -F -e '\-\-version' >/dev/null ||
+        fail "the manual page of $program does not list --version"
 done
 for size in "${sizes[@]}"; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png

@@ -1,10 +1,12 @@
 #include "ui/display_window.h"
 
+#include "core/correspondence.h"
 #include "ui/about_box.h"
 #include "ui/app_icon.h"
 #include "ui/default_cancel.h"
 #include "ui/label_fit.h"
 #include "ui/look.h"
+#include "ui/moon_picture_box.h"
 #include "ui/moon_pictures.h"
 #include "ui_display_window.h"
 #include "web/links.h"
@@ -19,6 +21,11 @@ namespace {
 constexpr int kClientWidth = 569;
 constexpr int kClientHeight = 329;
 constexpr int kStoredPicture = 15;
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Sets the text of a label that sizes itself: it takes the size of its text on one line and keeps
 // its left and top edges as the form placed them.
@@ -60,7 +67,8 @@ frmDisplay::frmDisplay(QWidget* parent)
              ui_->lblMoonInElementDesc, ui_->lblFullBrand, ui_->lblCobrand})
         ui::GrowToWrappedText(label);
 
-    ui_->PicMoonPhase->setPixmap(IMGMoon(kStoredPicture));
+    ShowMoonPicture(kStoredPicture,
+                    Text(PhaseTextsOf(PhaseOf(kStoredPicture - 1), TextCopy::Display).name));
 
     // Esc leaves the window; Enter clicks the focused button, or Exit when no button has the focus.
     ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
@@ -92,12 +100,17 @@ QPixmap frmDisplay::IMGMoon(int k) const
     return ui::MoonPicture(k);
 }
 
+void frmDisplay::ShowMoonPicture(int k, const QString& phaseName)
+{
+    ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(k), k, phaseName);
+}
+
 void frmDisplay::WriteReading(const ReadingRequest& request)
 {
     QFrame* shown = nullptr;
     switch (request.kind) {
     case ReadingKind::MoonPhase:
-        ui_->PicMoonPhase->setPixmap(IMGMoon(request.picture));
+        ShowMoonPicture(request.picture, request.phaseName);
         SetSizedText(ui_->lblMoonPhaseName, request.phaseName);
         SetWrappedText(ui_->lblMoonPhaseDesc, request.phaseText);
         SetSizedText(ui_->lblDateTime, request.dateTime);

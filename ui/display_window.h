@@ -45,6 +45,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Picture k of IMGMoon in PicMoonPhase, described for screen readers by the phase it shows.
+    void ShowMoonPicture(int k, const QString& phaseName);
+
     std::unique_ptr<Ui::frmDisplay> ui_;
     bool centred_ = false;
     bool unloaded_ = false; // the unload step is signalled once per window

@@ -10,6 +10,7 @@
 #include "ui/label_fit.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
+#include "ui/moon_picture_box.h"
 #include "web/links.h"
 
 #include <QCloseEvent>
@@ -130,10 +131,12 @@ void frmMain::Form_Load()
 
     const lunetide::Reading reading =
         lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
+    const QString phaseName = Text(reading.phaseTexts.name);
     // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
     if (moonPicture_)
-        ui_->PicCurrentMoonPhase->setPixmap(moonPicture_(reading.picture));
-    ShowText(ui_->lblCurrentMoonPhaseName, Text(reading.phaseTexts.name));
+        lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(reading.picture),
+                                      reading.picture, phaseName);
+    ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
     ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
     ShowText(ui_->lblCurrentDateTime, clock_());
 

@@ -1,0 +1,162 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+namespace {
+
+constexpr char kProgramName[] = "lunetide";
+constexpr int kExitWriteFailed = 1;
+constexpr int kExitBadArguments = 2;
+
+// The arguments QGuiApplication and QApplication take for themselves, as "-name" or "--name".
+// Those in the first list are followed by their value; only the last three also take it as
+// "-name=value".
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                                    "platformtheme",   "plugin",
+                                                    "qwindowgeometry", "qwindowicon",
+                                                    "qwindowtitle",    "geometry",
+                                                    "title",           "icon",
+                                                    "display",         "name",
+                                                    "visual",          "session",
+                                                    "style",           "stylesheet",
+                                                    "qmljsdebugger"};
+constexpr std::string_view kQtOptionsWithJoinedValue[] = {"style", "stylesheet", "qmljsdebugger"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                         "dograb",  "sync",        "testability"};
+
+bool IsOneOf(const QString& name, std::span<const std::string_view> names)
+{
+    for (const std::string_view known : names)
+        if (name == QLatin1StringView(known.data(), static_cast<qsizetype>(known.size())))
+            return true;
+    return false;
+}
+
+// The arguments without those that Qt takes for itself.
+QStringList WithoutQtArguments(const QStringList& arguments)
+{
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (i == 0 || !argument.startsWith(u'-') || argument == QStringLiteral("--")) {
+            rest.append(argument);
+            continue;
+        }
+        QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(u'=');
+        const bool hasValue = equals >= 0;
+        if (hasValue)
+            name.truncate(equals);
+        if (hasValue ? IsOneOf(name, kQtOptionsWithJoinedValue)
+                     : IsOneOf(name, kQtOptionsWithValue)) {
+            if (!hasValue)
+                ++i; // its value
+            continue;
+        }
+        if (!hasValue && IsOneOf(name, kQtFlags))
+            continue;
+        rest.append(argument);
+    }
+    return rest;
+}
+
+// The reason for refusing the arguments, kept to one line: control characters that came with an
+// argument are shown as \xNN instead of acting on the terminal.
+WindowedCommandLine Refuse(const QString& why)
+{
+    WindowedCommandLine refused{WindowedCommandLine::Action::Refuse, {}};
+    for (const QChar c : why) {
+        if (c.category() == QChar::Other_Control)
+            refused.text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            refused.text += c;
+    }
+    return refused;
+}
+
+QString HelpText(const QCommandLineParser& parser)
+{
+    QString help = parser.helpText();
+    // --help-all answers as --help does: the note below names Qt's own options instead.
+    help.remove(QRegularExpression(QStringLiteral("^ *--help-all .*\n"),
+                                   QRegularExpression::MultilineOption));
+    help.replace(0, help.indexOf(u'\n'),
+                 QStringLiteral("Usage: %1 [options]").arg(QLatin1StringView(kProgramName)));
+    help += QStringLiteral(R"(
+Qt's own options are accepted as well, among them -platform NAME, -display
+DISPLAY, -style STYLE and -reverse.
+
+Only one copy runs at a time: a second copy says "Application is already
+running" and ends. The readings of a date can also be printed in a terminal
+with lunetide-reading.
+
+Exit status:
+  0  the program ended normally, or printed its help or version
+  2  the arguments were refused (the reason is on standard error)
+)");
+    return help;
+}
+
+bool Print(std::FILE* stream, const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.endsWith('\n'))
+        bytes.append('\n');
+    return std::fputs(bytes.constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+} // namespace
+
+WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lunar magick readings in a window: today's moon phase with a picture of the\n"
+        "moon, the moon in today's sun sign and its element, and the same readings\n"
+        "for any date from 1901 to 2050."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+
+    if (!parser.parse(WithoutQtArguments(arguments)))
+        return Refuse(parser.errorText());
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+        return {WindowedCommandLine::Action::ShowHelp, HelpText(parser)};
+    if (parser.isSet(versionOption))
+        return {WindowedCommandLine::Action::ShowVersion,
+                QStringLiteral("%1 %2").arg(QLatin1StringView(kProgramName),
+                                            QStringLiteral(LUNETIDE_VERSION))};
+    if (!parser.positionalArguments().isEmpty())
+        return Refuse(QStringLiteral("unexpected argument '%1'")
+                          .arg(parser.positionalArguments().constFirst()));
+    return {};
+}
+
+int AnswerCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    const WindowedCommandLine commandLine = ParseWindowedCommandLine(arguments);
+    switch (commandLine.action) {
+    case WindowedCommandLine::Action::Run:
+        return -1;
+    case WindowedCommandLine::Action::Refuse:
+        Print(stderr,
+              QStringLiteral("%1: %2").arg(QLatin1StringView(kProgramName), commandLine.text));
+        return kExitBadArguments;
+    case WindowedCommandLine::Action::ShowHelp:
+    case WindowedCommandLine::Action::ShowVersion:
+        if (!Print(stdout, commandLine.text)) {
+            std::perror("lunetide: cannot write the output");
+            return kExitWriteFailed;
+        }
+        return 0;
+    }
+    return -1;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of the windowed program. It has no options of its own beyond --help and
+// --version; Qt's own arguments (-platform, -display, -style, ...) are left to QApplication.
+
+struct WindowedCommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Run;
+    QString text; // the help, the version line, or why the arguments are refused (one line)
+};
+
+// Parses the arguments (the program's own name first, as the process received them). Needs no
+// application object, so it can run before anything opens a display.
+WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments);
+
+// Answers --help, --version and refused arguments on standard output or standard error. Returns
+// the exit status when the program should end here, -1 when it should go on and start.
+int AnswerCommandLine(int argc, char* argv[]);

@@ -1,0 +1,122 @@
+#include "app/command_line.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Action = WindowedCommandLine::Action;
+
+Q_DECLARE_METATYPE(WindowedCommandLine::Action)
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void realProgramAnswersWithoutDisplayOrLock_data();
+    void realProgramAnswersWithoutDisplayOrLock();
+};
+
+void CommandLineTest::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("text"); // start of the text
+
+    QTest::newRow("none") << QStringList{} << Action::Run << "";
+    QTest::newRow("Qt's options") << QStringList{"-platform", "offscreen",     "-style=Fusion",
+                                                 "--reverse", "-qwindowtitle", "--help"}
+                                  << Action::Run << "";
+    QTest::newRow("--platform value")
+        << QStringList{"--platform", "offscreen"} << Action::Run << "";
+    // Qt takes no "=" after -platform: the program would start on its default platform.
+    QTest::newRow("--platform=") << QStringList{"--platform=offscreen"} << Action::Refuse
+                                 << "Unknown option 'platform'.";
+    QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp
+                            << "Usage: lunetide [options]\n";
+    QTest::newRow("-h after Qt's") << QStringList{"-platform", "offscreen", "-h"}
+                                   << Action::ShowHelp << "Usage: lunetide [options]\n";
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << Action::ShowHelp << "Usage: ";
+    QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion
+                               << "lunetide 1.15";
+    QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << "lunetide 1.15";
+    QTest::newRow("unknown") << QStringList{"--bogus"} << Action::Refuse
+                             << "Unknown option 'bogus'.";
+    QTest::newRow("unknown before help")
+        << QStringList{"--bogus", "--help"} << Action::Refuse << "Unknown option 'bogus'.";
+    QTest::newRow("argument") << QStringList{"today"} << Action::Refuse
+                              << "unexpected argument 'today'";
+    QTest::newRow("control characters")
+        << QStringList{"--\x1b[2J\nx"} << Action::Refuse << "Unknown option '\\x1b[2J\\x0ax'.";
+}
+
+void CommandLineTest::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QString, text);
+
+    const WindowedCommandLine parsed =
+        ParseWindowedCommandLine(QStringList{"/usr/bin/lunetide"} + arguments);
+    QCOMPARE(parsed.action, action);
+    QVERIFY2(text.isEmpty() ? parsed.text.isEmpty() : parsed.text.startsWith(text),
+             qPrintable(parsed.text));
+    if (action == Action::Refuse || action == Action::ShowVersion)
+        QVERIFY(!parsed.text.contains(u'\n'));
+    if (action == Action::ShowHelp)
+        QVERIFY(parsed.text.contains(QStringLiteral("--version")));
+}
+
+void CommandLineTest::realProgramAnswersWithoutDisplayOrLock_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // start of standard output
+    QTest::addColumn<QString>("err");
+
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: lunetide [options]\n"
+                            << "";
+    QTest::newRow("--version") << QStringList{"-platform", "xcb", "--version"} << 0
+                               << "lunetide 1.15\n"
+                               << "";
+    QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << ""
+                             << "lunetide: Unknown option 'bogus'.\n";
+}
+
+// With no X server to reach, a program that tried to open a window would fail; one that took the
+// single-instance lock would leave it in the runtime folder.
+void CommandLineTest::realProgramAnswersWithoutDisplayOrLock()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LUNETIDE_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    if (out.isEmpty())
+        QCOMPARE(stdOut, QString());
+    else
+        QVERIFY2(stdOut.startsWith(out) && stdOut.endsWith(u'\n'), qPrintable(stdOut));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+    QCOMPARE(QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
