@@ -78,7 +78,20 @@ StartupServices RealStartupServices(SingleInstance& instance)
     auto generator = std::make_shared<QRandomGenerator>(
         static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
     StartupServices services;
-    services.isOnlyInstance = [&instance] { return instance.acquire(); };
+    services.isOnlyInstance = [&instance] {
+        switch (instance.acquire()) {
+        case SingleInstance::Outcome::Acquired:
+            return true;
+        case SingleInstance::Outcome::HeldByRunningCopy:
+            return false;
+        case SingleInstance::Outcome::Unavailable:
+            // Better two copies than none: say what is wrong and start.
+            qWarning("%s", qUtf8Printable(instance.problem()));
+            lunetide::ui::ShowInformation(nullptr, instance.problem());
+            return true;
+        }
+        return true;
+    };
     services.tellAlreadyRunning = [](const QString& text) {
         lunetide::ui::ShowInformation(nullptr, text);
     };
