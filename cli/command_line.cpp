@@ -124,6 +124,11 @@ CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
 
     if (!hasFrom) {
         if (dates.isEmpty()) {
+            // The moon's age needs a four-digit year, and a clock can be set to any year.
+            if (today.year() < 1000 || today.year() > 9999)
+                return Refuse(QStringLiteral("today's date from the system clock has the year %1, "
+                                             "outside 1000 to 9999: give a DATE")
+                                  .arg(today.year()));
             read.job.first = read.job.last = today;
             return read;
         }

@@ -207,6 +207,13 @@ void MainWindowTest::todaysReading_data()
     QTest::newRow("2077") << QDate(2077, 6, 15) << 25 << "Waning Moon"
                           << "Moon In Gemini"
                           << "Air";
+    // A clock outside the years of four digits: no phase (picture 0: none), the sign all the same.
+    QTest::newRow("year 499") << QDate(499, 3, 8) << 0 << "Phase Unknown"
+                              << "Moon In Pisces"
+                              << "Water";
+    QTest::newRow("year 10021") << QDate(10021, 8, 16) << 0 << "Phase Unknown"
+                                << "Moon In Leo"
+                                << "Fire";
 }
 
 void MainWindowTest::todaysReading()
@@ -229,8 +236,8 @@ void MainWindowTest::todaysReading()
     window.SetClockSource(&Clock);
     window.Form_Load();
 
-    QCOMPARE(requested, QList<int>{picture});
-    QVERIFY(!Find<QLabel>(&window, "PicCurrentMoonPhase")->pixmap().isNull());
+    QCOMPARE(requested, picture ? QList<int>{picture} : QList<int>{});
+    QCOMPARE(Find<QLabel>(&window, "PicCurrentMoonPhase")->pixmap().isNull(), picture == 0);
     QCOMPARE(Find<QLabel>(&window, "lblCurrentMoonPhaseName")->text(), phase);
     QCOMPARE(Find<QLabel>(&window, "lblCurrentMoonInSunsign")->text(), signTitle);
     QCOMPARE(Find<QLabel>(&window, "lblCurrentMoonInElement")->text(), element);
