@@ -99,9 +99,9 @@ StartupServices RealStartupServices(SingleInstance& instance)
         // The settings are named after the program file, without its extension.
         const QString appName =
             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-        QSettings settings(QStringLiteral("Lunetide"), appName);
+        const QString settingsFile = QSettings(QStringLiteral("Lunetide"), appName).fileName();
         UpdateReminder(
-            settings, QDate::currentDate(),
+            settingsFile, QDate::currentDate(),
             [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
             [] { lunetide::web::LinkDownload(); });
     };
