@@ -70,7 +70,8 @@ bool RunStartup(Forms& forms, const StartupServices& services)
             startup->hide();
         Guarded([&] { CoBrand_Randomize(window, services.draw()); });
     }
-    return true;
+    // The application may have been ended while a question was open (a termination signal).
+    return !forms.hasEnded();
 }
 
 StartupServices RealStartupServices(SingleInstance& instance)
