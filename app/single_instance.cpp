@@ -14,12 +14,12 @@ namespace {
 
 const QString kLockName = QStringLiteral("lunetide.lock");
 
-// True when the folder is a real folder (not a link) owned by this user that no one else can
-// write to, so no one else can put a lock file there.
+// True when the folder (or the folder a link leads to) is owned by this user and no one else can
+// write to it, so no one else can put a lock file there.
 bool IsPrivateFolder(const QString& folder)
 {
     struct stat info {};
-    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+    return ::stat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 

@@ -135,7 +135,8 @@ void IniFileTest::fullDisk()
     QTemporaryDir dir;
     const QString folder = dir.filePath("fs");
     QVERIFY(QDir().mkdir(folder));
-    QVERIFY(::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=256k") == 0);
+    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=256k") != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs: %1").arg(qt_error_string(errno))));
     const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(folder).constData(), 0); });
 
     const QString path = folder + "/lunetide.conf";
