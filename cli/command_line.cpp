@@ -1,8 +1,12 @@
 #include "cli/command_line.h"
 
 #include "cli/date_argument.h"
+#include "cli/ical_writer.h"
+#include "core/correspondence.h"
 
 #include <QCommandLineParser>
+
+#include <algorithm>
 
 namespace lunetide::cli {
 namespace {
@@ -10,6 +14,10 @@ namespace {
 const QString kFrom = QStringLiteral("from");
 const QString kTo = QStringLiteral("to");
 const QString kJson = QStringLiteral("json");
+const QString kMonth = QStringLiteral("month");
+const QString kNext = QStringLiteral("next");
+const QString kAfter = QStringLiteral("after");
+const QString kICal = QStringLiteral("ical");
 
 // The reason for refusing the arguments, kept to one line: control characters that came with an
 // argument (a newline, an escape sequence) are shown as \xNN instead of acting on the terminal.
@@ -26,7 +34,7 @@ CommandLine Refuse(const QString& why)
     return refused;
 }
 
-// QCommandLineParser's help with a synopsis of both forms under the program's name (its own first
+// QCommandLineParser's help with a synopsis of every form under the program's name (its own first
 // line names the program by the path it was started from), and the sections a reader of a Unix
 // tool looks for at the end.
 QString HelpText(const QCommandLineParser& parser)
@@ -34,18 +42,40 @@ QString HelpText(const QCommandLineParser& parser)
     QString help = parser.helpText();
     help.replace(0, help.indexOf(u'\n'),
                  QStringLiteral("Usage: %1 [options] [DATE]\n"
-                                "       %1 [options] --from DATE --to DATE")
+                                "       %1 [options] --from DATE --to DATE\n"
+                                "       %1 [options] --month [MONTH]\n"
+                                "       %1 [options] --next [--after DATE] [PHASE]")
                      .arg(QLatin1StringView(kProgramName)));
     help += QStringLiteral(R"(
-Dates are written YYYY-MM-DD with a four-digit year (1000 to 9999). A range
-runs from --from to --to inclusive, at most %1 days, one reading per day.
-Texts are written exactly as the reading windows show them, trailing blanks
-included.
+Dates are written YYYY-MM-DD and months YYYY-MM, with a four-digit year (1000
+to 9999). A range runs from --from to --to inclusive, at most %1 days, one
+reading per day. Texts are written exactly as the reading windows show them,
+trailing blanks included.
+
+--month shows a month as a calendar, weeks from Monday to Sunday, each day with
+its moon picture as a moon symbol, and below it the days of each moon phase.
+With --json it writes the month's days as JSON Lines instead.
+
+--next lists the next day on which each moon phase (or only PHASE) begins, in
+date order: the first day of a run of days with that phase, strictly after
+today or after the --after date. PHASE is one of "Dark Moon", "New Moon",
+"Waxing Moon", "Full Moon" or "Waning Moon".
+
+--ical writes the days of a DATE, a range or a --month as an iCalendar file:
+an all-day event for each run of days with the same moon phase and for each
+run with the same sun sign, whole runs even where they reach beyond the days
+asked for. Each event's UID comes from its kind and first day, so importing
+the file again updates the events. A calendar file holds days up to
+3000-12-31 and drops the blanks that end a text.
 
 Examples:
   %2 2007-12-23
   %2 --from 2000-01-01 --to 2000-01-31
   %2 --json --from 1999-12-30 --to 2000-01-02
+  %2 --month 2026-12
+  %2 --next
+  %2 --next --after 2026-12-01 "Full Moon"
+  %2 --from 2027-01-01 --to 2027-12-31 --ical > moon.ics
 
 Exit status:
   0  the readings were written
@@ -67,6 +97,26 @@ DateArgument DateOf(const QString& text, const QString& argumentName)
     return parsed;
 }
 
+QString PhaseName(MoonPhaseKind phase)
+{
+    const std::string_view name = PhaseTextsOf(phase, TextCopy::Display).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// The first phase (in the order of the cycle) asked for that was not found.
+std::optional<MoonPhaseKind> MissingPhase(const std::vector<PhaseStart>& starts,
+                                          std::optional<MoonPhaseKind> only)
+{
+    for (const MoonPhaseKind phase : kAllPhases) {
+        if (only && phase != *only)
+            continue;
+        if (std::none_of(starts.begin(), starts.end(),
+                         [phase](const PhaseStart& start) { return start.phase == phase; }))
+            return phase;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString ProgramVersion()
@@ -74,22 +124,37 @@ QString ProgramVersion()
     return QStringLiteral(LUNETIDE_VERSION);
 }
 
-CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
+namespace {
+
+CommandLine ParseArguments(const QStringList& arguments, QDate today)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Print the lunar magick readings of a day or of a range of days:\n"
-        "the moon's age and phase, the sun sign (\"Moon In ...\") and its element."));
+        "the moon's age and phase, the sun sign (\"Moon In ...\") and its element;\n"
+        "a month at a glance, the next day of each moon phase, or a calendar file."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addOption({kFrom, QStringLiteral("First day of a range."), QStringLiteral("DATE")});
     parser.addOption(
         {kTo, QStringLiteral("Last day of a range (inclusive)."), QStringLiteral("DATE")});
+    parser.addOption({kMonth, QStringLiteral("Show the month MONTH (default: this month) as a "
+                                             "calendar with the moon of each day.")});
+    parser.addOption({kNext, QStringLiteral("List the next day on which each moon phase, or only "
+                                            "PHASE, begins.")});
+    parser.addOption({kAfter, QStringLiteral("With --next: look after this day instead of today."),
+                      QStringLiteral("DATE")});
     parser.addOption(
         {kJson, QStringLiteral("Write JSON Lines: one compact object per day instead of text.")});
+    parser.addOption({kICal, QStringLiteral("Write an iCalendar file (RFC 5545) with the moon "
+                                            "phases and sun signs of the days.")});
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("The day to read (default: today)."),
                                  QStringLiteral("[DATE]"));
+    parser.addPositionalArgument(QStringLiteral("MONTH"),
+                                 QStringLiteral("With --month: the month to show, YYYY-MM."));
+    parser.addPositionalArgument(QStringLiteral("PHASE"),
+                                 QStringLiteral("With --next: the one phase to look for."));
 
     if (!parser.parse(arguments))
         return Refuse(parser.errorText());
@@ -100,30 +165,96 @@ CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
                 {},
                 QStringLiteral("%1 %2").arg(QLatin1StringView(kProgramName), ProgramVersion())};
 
-    for (const QString& name : {kFrom, kTo})
+    for (const QString& name : {kFrom, kTo, kAfter})
         if (parser.values(name).size() > 1)
             return Refuse(QStringLiteral("--%1 given more than once").arg(name));
 
-    const QStringList dates = parser.positionalArguments();
-    if (dates.size() > 1)
+    const bool hasRange = parser.isSet(kFrom) || parser.isSet(kTo);
+    const bool hasMonth = parser.isSet(kMonth);
+    const bool hasNext = parser.isSet(kNext);
+    if (int(hasRange) + int(hasMonth) + int(hasNext) > 1)
+        return Refuse(QStringLiteral("give only one of --from and --to, --month or --next"));
+    if (parser.isSet(kAfter) && !hasNext)
+        return Refuse(QStringLiteral("--after given without --next"));
+    if (parser.isSet(kJson) && parser.isSet(kICal))
+        return Refuse(QStringLiteral("--json and --ical cannot be combined"));
+    if (parser.isSet(kICal) && hasNext)
+        return Refuse(QStringLiteral("--ical cannot be combined with --next"));
+
+    CommandLine read;
+    read.action = CommandLine::Action::Read;
+    read.job.format = parser.isSet(kJson)   ? OutputFormat::JsonLines
+                      : parser.isSet(kICal) ? OutputFormat::ICalendar
+                                            : OutputFormat::Text;
+    const QStringList positional = parser.positionalArguments();
+
+    if (hasMonth) {
+        if (positional.size() > 1)
+            return Refuse(QStringLiteral("unexpected argument '%1': give one MONTH after --month")
+                              .arg(positional.at(1)));
+        QDate month = today;
+        if (!positional.isEmpty()) {
+            const DateArgument given = ParseMonthArgument(positional.at(0));
+            if (!given.date.isValid())
+                return Refuse(QStringLiteral("invalid month '%1' for --month: %2")
+                                  .arg(positional.at(0), given.problem));
+            month = given.date;
+        }
+        read.job.kind = JobKind::Month;
+        read.job.first = QDate(month.year(), month.month(), 1);
+        read.job.last = QDate(month.year(), month.month(), month.daysInMonth());
+        return read;
+    }
+
+    if (hasNext) {
+        if (positional.size() > 1)
+            return Refuse(QStringLiteral("unexpected argument '%1': give one PHASE after --next, "
+                                         "in quotes (\"Full Moon\")")
+                              .arg(positional.at(1)));
+        std::optional<MoonPhaseKind> only;
+        if (!positional.isEmpty()) {
+            only = PhaseNamed(positional.at(0));
+            if (!only)
+                return Refuse(QStringLiteral("unknown phase '%1' for --next: give Dark Moon, New "
+                                             "Moon, Waxing Moon, Full Moon or Waning Moon")
+                                  .arg(positional.at(0)));
+        }
+        QDate after = today;
+        if (parser.isSet(kAfter)) {
+            const DateArgument given = DateOf(parser.value(kAfter), QStringLiteral("--after"));
+            if (!given.date.isValid())
+                return Refuse(given.problem);
+            after = given.date;
+        }
+        if (after == LastReadableDay())
+            return Refuse(
+                QStringLiteral("no day after %1 can be read").arg(after.toString(Qt::ISODate)));
+        read.job.kind = JobKind::NextPhases;
+        read.job.first = read.job.last = after;
+        read.job.phaseStarts = NextPhaseStarts(after, only);
+        if (const std::optional<MoonPhaseKind> missing = MissingPhase(read.job.phaseStarts, only))
+            return Refuse(QStringLiteral("%1 does not begin after %2 and by %3, the last day that "
+                                         "can be read")
+                              .arg(PhaseName(*missing), after.toString(Qt::ISODate),
+                                   LastReadableDay().toString(Qt::ISODate)));
+        return read;
+    }
+
+    if (positional.size() > 1)
         return Refuse(QStringLiteral("unexpected argument '%1': give one DATE, or --from and --to")
-                          .arg(dates.at(1)));
+                          .arg(positional.at(1)));
     const bool hasFrom = parser.isSet(kFrom);
     const bool hasTo = parser.isSet(kTo);
-    if (!dates.isEmpty() && (hasFrom || hasTo))
-        return Refuse(
-            QStringLiteral("DATE '%1' cannot be combined with --from and --to").arg(dates.at(0)));
+    if (!positional.isEmpty() && (hasFrom || hasTo))
+        return Refuse(QStringLiteral("DATE '%1' cannot be combined with --from and --to")
+                          .arg(positional.at(0)));
     if (hasFrom && !hasTo)
         return Refuse(QStringLiteral("--from given without --to"));
     if (hasTo && !hasFrom)
         return Refuse(QStringLiteral("--to given without --from"));
 
-    CommandLine read;
-    read.action = CommandLine::Action::Read;
-    read.job.format = parser.isSet(kJson) ? OutputFormat::JsonLines : OutputFormat::Text;
-
     if (!hasFrom) {
-        if (dates.isEmpty()) {
+        if (positional.isEmpty()) {
             // The moon's age needs a four-digit year, and a clock can be set to any year.
             if (today.year() < 1000 || today.year() > 9999)
                 return Refuse(QStringLiteral("today's date from the system clock has the year %1, "
@@ -132,7 +263,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
             read.job.first = read.job.last = today;
             return read;
         }
-        const DateArgument day = DateOf(dates.at(0), QStringLiteral("DATE"));
+        const DateArgument day = DateOf(positional.at(0), QStringLiteral("DATE"));
         if (!day.date.isValid())
             return Refuse(day.problem);
         read.job.first = read.job.last = day.date;
@@ -158,6 +289,20 @@ CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
     read.job.first = first.date;
     read.job.last = last.date;
     return read;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
+{
+    CommandLine commandLine = ParseArguments(arguments, today);
+    const ReadingJob& job = commandLine.job;
+    if (commandLine.action == CommandLine::Action::Read && job.format == OutputFormat::ICalendar &&
+        job.last > LastCalendarDay())
+        return Refuse(
+            QStringLiteral("--ical cannot write %1: a calendar file holds no day after %2")
+                .arg(job.last.toString(Qt::ISODate), LastCalendarDay().toString(Qt::ISODate)));
+    return commandLine;
 }
 
 } // namespace lunetide::cli

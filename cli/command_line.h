@@ -1,8 +1,12 @@
 #pragma once
 
+#include "cli/phase_starts.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 // What the command line of lunetide-reading asks for.
 
@@ -14,13 +18,21 @@ QString ProgramVersion();
 // The longest range of days one run reads.
 inline constexpr qint64 kMaxRangeDays = 100000;
 
-enum class OutputFormat { Text, JsonLines };
+enum class OutputFormat { Text, JsonLines, ICalendar };
+
+enum class JobKind {
+    Days,       // the reading of each day
+    Month,      // a month at a glance (as text), or its days
+    NextPhases, // the next day on which each phase begins
+};
 
 // The days to read, first to last inclusive, and how to write them.
 struct ReadingJob {
-    QDate first;
+    JobKind kind = JobKind::Days;
+    QDate first; // NextPhases: the day after which the phases were looked for
     QDate last;
     OutputFormat format = OutputFormat::Text;
+    std::vector<PhaseStart> phaseStarts; // NextPhases: found while reading the command line
 };
 
 struct CommandLine {
@@ -31,7 +43,8 @@ struct CommandLine {
 };
 
 // Parses the arguments (the program's own name first, as the process received them). A run without
-// a date reads `today`.
+// a date reads `today`; --month without a month shows today's month, --next without --after looks
+// from today.
 CommandLine ParseCommandLine(const QStringList& arguments, QDate today);
 
 } // namespace lunetide::cli

@@ -1,5 +1,5 @@
-// lunetide-reading: the lunar magick readings of a day or of a range of days, as text or JSON
-// Lines.
+// lunetide-reading: the lunar magick readings of a day or of a range of days, as text, JSON Lines
+// or an iCalendar file; a month at a glance; the next day of each moon phase.
 
 #include "cli/command_line.h"
 #include "cli/readings_writer.h"
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
         break;
     }
 
-    if (!WriteReadings(commandLine.job, stdout)) {
+    if (!WriteReadings(commandLine.job, stdout, QDateTime::currentDateTimeUtc())) {
         Complain(QStringLiteral("cannot write the output: %1").arg(std::strerror(errno)));
         return kExitWriteFailed;
     }

@@ -1,6 +1,10 @@
 #include "cli/readings_writer.h"
 
 #include "cli/day_output.h"
+#include "cli/ical_writer.h"
+#include "cli/month_grid.h"
+
+#include <QLocale>
 
 namespace lunetide::cli {
 namespace {
@@ -15,9 +19,7 @@ bool WriteBlock(QByteArray& block, std::FILE* out)
     return written;
 }
 
-} // namespace
-
-bool WriteReadings(const ReadingJob& job, std::FILE* out)
+bool WriteDays(const ReadingJob& job, std::FILE* out)
 {
     QByteArray block;
     block.reserve(kBlockSize + 4096);
@@ -35,6 +37,47 @@ bool WriteReadings(const ReadingJob& job, std::FILE* out)
             return false;
     }
     return WriteBlock(block, out) && std::fflush(out) == 0;
+}
+
+// One line per phase start: the day, its weekday and the phase beginning on it; or the day's
+// reading as JSON Lines.
+bool WritePhaseStarts(const ReadingJob& job, std::FILE* out)
+{
+    QByteArray block;
+    DayJsonLines jsonLines;
+    for (const PhaseStart& start : job.phaseStarts) {
+        const Reading reading = ReadingOfDay(start.day);
+        if (job.format == OutputFormat::JsonLines) {
+            jsonLines.Append(block, start.day, reading);
+            continue;
+        }
+        block.append(start.day.toString(Qt::ISODate).toLatin1() + ' ');
+        block.append(QLocale::c().dayName(start.day.dayOfWeek()).toLatin1().leftJustified(11));
+        block.append(reading.phaseTexts.name.data(), qsizetype(reading.phaseTexts.name.size()));
+        block.append('\n');
+    }
+    return WriteBlock(block, out) && std::fflush(out) == 0;
+}
+
+} // namespace
+
+bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
+{
+    if (job.format == OutputFormat::ICalendar)
+        return WriteCalendar(job.first, job.last, now, out);
+    switch (job.kind) {
+    case JobKind::NextPhases:
+        return WritePhaseStarts(job, out);
+    case JobKind::Month:
+        if (job.format == OutputFormat::Text) {
+            QByteArray grid = MonthGrid(job.first);
+            return WriteBlock(grid, out) && std::fflush(out) == 0;
+        }
+        break;
+    case JobKind::Days:
+        break;
+    }
+    return WriteDays(job, out);
 }
 
 } // namespace lunetide::cli

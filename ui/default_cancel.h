@@ -7,8 +7,9 @@ class QAbstractButton;
 class QWidget;
 
 // Default and cancel buttons for a plain window: Esc clicks the cancel button; Enter clicks the
-// push button that has the focus, otherwise the default button. Dialogs do this themselves; main
-// windows and other plain windows get it from here.
+// push button that has the focus, otherwise the default button. A window without a default or a
+// cancel button passes none: Enter then only presses a focused button, and Esc does nothing.
+// Dialogs do this themselves; main windows and other plain windows get it from here.
 
 namespace lunetide::ui {
 

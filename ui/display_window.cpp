@@ -20,10 +20,8 @@ constexpr int kClientWidth = 569;
 constexpr int kClientHeight = 329;
 constexpr int kStoredPicture = 15;
 
-// The label's place in the form, kept once so that a label that sizes itself always returns to
-// it: its top, and its horizontal centre (held doubled, to stay exact) or its left edge.
 // Sets the text of a label that sizes itself: it takes the size of its text on one line and keeps
-// its top and its centre (or left edge) as the form placed them.
+// its left and top edges as the form placed them.
 void SetSizedText(QLabel* label, const QString& text)
 {
     label->setText(text);

@@ -85,7 +85,6 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
 
     for (QLabel* label : std::initializer_list<QLabel*>{ui_->Label1, ui_->lblGoToHome})
         ui::SizeToText(label);
-    ui::KeepWithinParent(ui_->lblGoToHome);
     for (QLabel* label : std::initializer_list<QLabel*>{ui_->Label2, ui_->Label3})
         ui::GrowToWrappedText(label);
 
@@ -99,9 +98,9 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     for (QWidget* box : placeholders_.keys())
         box->installEventFilter(this);
 
-    // Esc leaves like Exit; Enter only presses a focused button, so that Enter in a text box
-    // does not end the program.
-    ui::DefaultCancelButtons::Install(this, nullptr, ui_->cmdClose);
+    // No default and no cancel button: Enter only presses a focused button, so that Enter in a
+    // text box does not end the program, and Esc leaves the window and its fields as they are.
+    ui::DefaultCancelButtons::Install(this, nullptr, nullptr);
 
     connect(ui_->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui_->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);

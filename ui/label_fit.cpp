@@ -4,25 +4,29 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace lunetide::ui {
 
 namespace {
 
-// Twice the x of the edge or centre a label keeps, as the form placed it: taken at the first
-// sizing, so that sizing the label again and again (a clock) never lets it creep sideways.
-const char* const kAnchorProperty = "lunetideAnchorX2";
+// The left edge and the font stretch the form gave a label, taken at its first sizing: a label
+// that had to be narrowed or moved to stay inside its frame returns to them when a later text is
+// shorter, so a clock sized again and again never creeps sideways nor stays narrowed.
+const char* const kFormLeftProperty = "lunetideFormLeft";
+const char* const kFormStretchProperty = "lunetideFormStretch";
 
-int AnchorX2(QLabel* label)
+// The narrowest a font is made to keep a label inside its frame, in percent of its width.
+constexpr int kNarrowestStretch = 75;
+constexpr int kStretchStep = 5;
+
+void SetStretch(QLabel* label, int stretch)
 {
-    const QVariant stored = label->property(kAnchorProperty);
-    if (stored.isValid())
-        return stored.toInt();
-    const QRect place = label->geometry();
-    const int anchor =
-        label->alignment() & Qt::AlignHCenter ? 2 * place.left() + place.width() : 2 * place.left();
-    label->setProperty(kAnchorProperty, anchor);
-    return anchor;
+    if (label->font().stretch() == stretch)
+        return;
+    QFont font = label->font();
+    font.setStretch(stretch);
+    label->setFont(font);
 }
 
 } // namespace
@@ -30,11 +34,30 @@ int AnchorX2(QLabel* label)
 void SizeToText(QLabel* label)
 {
     label->ensurePolished();
-    const int anchorX2 = AnchorX2(label);
+    if (!label->property(kFormLeftProperty).isValid()) {
+        label->setProperty(kFormLeftProperty, label->x());
+        label->setProperty(kFormStretchProperty, label->font().stretch());
+    }
+    const int left = label->property(kFormLeftProperty).toInt();
+    const int formStretch = label->property(kFormStretchProperty).toInt();
     const int top = label->y();
-    label->adjustSize();
-    const bool centred = label->alignment() & Qt::AlignHCenter;
-    label->move(centred ? (anchorX2 - label->width()) / 2 : anchorX2 / 2, top);
+
+    // One line at the form's place; a text that would run past the frame's right edge, where it
+    // would be clipped, is narrowed step by step, and only if that is not enough moved left.
+    const QWidget* parent = label->parentWidget();
+    const int right = parent ? parent->contentsRect().right() : std::numeric_limits<int>::max();
+    int stretch = formStretch == QFont::AnyStretch ? QFont::Unstretched : formStretch;
+    SetStretch(label, formStretch);
+    for (;;) {
+        label->adjustSize();
+        label->move(left, top);
+        if (label->geometry().right() <= right || stretch - kStretchStep < kNarrowestStretch)
+            break;
+        stretch -= kStretchStep;
+        SetStretch(label, stretch);
+    }
+    if (label->geometry().right() > right)
+        label->move(std::max(0, right + 1 - label->width()), top);
 }
 
 void GrowToText(QLabel* label)
@@ -58,22 +81,6 @@ void GrowToWrappedText(QLabel* label)
     const int needed = label->heightForWidth(label->width());
     if (needed > label->height())
         label->resize(label->width(), needed);
-}
-
-void KeepWithinParent(QLabel* label)
-{
-    const QWidget* parent = label->parentWidget();
-    if (!parent)
-        return;
-    const int right = parent->contentsRect().right();
-    for (int stretch = 95; label->geometry().right() > right && stretch >= 75; stretch -= 5) {
-        QFont narrower = label->font();
-        narrower.setStretch(stretch);
-        label->setFont(narrower);
-        SizeToText(label);
-    }
-    if (label->geometry().right() > right)
-        label->move(std::max(0, right + 1 - label->width()), label->y());
 }
 
 } // namespace lunetide::ui

@@ -138,10 +138,9 @@ void frmMain::Form_Load()
     try {
         const lunetide::Reading reading =
             lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
-        if (moonPicture_) {
+        // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
+        if (moonPicture_)
             ui_->PicCurrentMoonPhase->setPixmap(moonPicture_(reading.picture));
-            lunetide::ui::GrowToText(ui_->PicCurrentMoonPhase);
-        }
         ShowText(ui_->lblCurrentMoonPhaseName, Text(reading.phaseTexts.name));
         ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
     } catch (const std::exception&) {

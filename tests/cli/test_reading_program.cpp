@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
 #include <QTest>
 
@@ -71,9 +72,13 @@ private slots:
     void clockOutsideFourDigitYears();
     void rangeAsJsonAcrossTheCenturyChange();
     void everyDayOfTheYearListInOrder();
+    void monthAtAGlance();
+    void monthAsJsonIsItsDays();
+    void nextPhaseStarts();
     void badInput_data();
     void badInput();
     void helpAndVersion();
+    void unwritableOutputIsAFailure_data();
     void unwritableOutputIsAFailure();
 };
 
@@ -209,6 +214,74 @@ void ReadingProgramTest::everyDayOfTheYearListInOrder()
     }
 }
 
+void ReadingProgramTest::monthAtAGlance()
+{
+    // Every day is four columns wide (the symbols take two each), so the days line up under the
+    // weekday names; December 2026 begins on a Tuesday.
+    const Run run = RunProgram({"--month", "2026-12"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("          December 2026\n"
+                                                           "Mo   Tu   We   Th   Fr   Sa   Su\n"
+                                                           "      1🌖  2🌗  3🌗  4🌗  5🌘  6🌘\n"
+                                                           " 7🌘  8🌘  9🌑 10🌑 11🌑 12🌑 13🌒\n"
+                                                           "14🌒 15🌒 16🌒 17🌓 18🌓 19🌓 20🌓\n"
+                                                           "21🌔 22🌔 23🌔 24🌕 25🌕 26🌕 27🌕\n"
+                                                           "28🌖 29🌖 30🌖 31🌖\n"
+                                                           "\n"
+                                                           " 1-4   Waning Moon\n"
+                                                           " 5-12  Dark Moon\n"
+                                                           "13-16  New Moon\n"
+                                                           "17-21  Waxing Moon\n"
+                                                           "22-26  Full Moon\n"
+                                                           "27-31  Waning Moon\n"));
+
+    // A leap February that begins on a Tuesday, with the jump at the century change's month.
+    const Run leap = RunProgram({"--month", "2000-02"});
+    QVERIFY(leap.out.contains(QString::fromUtf8("\n28🌗 29🌗\n\n").toUtf8()));
+
+    // Without a month, this one.
+    const auto titleOf = [](QDate day) {
+        return QLocale::c().monthName(day.month()) + ' ' + QString::number(day.year());
+    };
+    const QDate before = QDate::currentDate();
+    const Run current = RunProgram({"--month"});
+    const QString title = QString::fromUtf8(current.out.left(current.out.indexOf('\n'))).trimmed();
+    QVERIFY2(title == titleOf(before) || title == titleOf(QDate::currentDate()), qPrintable(title));
+}
+
+void ReadingProgramTest::monthAsJsonIsItsDays()
+{
+    const Run month = RunProgram({"--month", "2000-02", "--json"});
+    QCOMPARE(month.status, 0);
+    QCOMPARE(month.out, RunProgram({"--json", "--from", "2000-02-01", "--to", "2000-02-29"}).out);
+}
+
+void ReadingProgramTest::nextPhaseStarts()
+{
+    const Run all = RunProgram({"--next", "--after", "2026-12-01"});
+    QCOMPARE(all.status, 0);
+    QCOMPARE(all.out, "2026-12-05 Saturday   Dark Moon\n"
+                      "2026-12-13 Sunday     New Moon\n"
+                      "2026-12-17 Thursday   Waxing Moon\n"
+                      "2026-12-22 Tuesday    Full Moon\n"
+                      "2026-12-27 Sunday     Waning Moon\n");
+
+    // Strictly after: from the day a phase begins, its next start is a lunation later.
+    const Run fromAStart = RunProgram({"--next", "Full Moon", "--after", "2026-12-22"});
+    QCOMPARE(fromAStart.out, "2027-01-20 Wednesday  Full Moon\n");
+
+    const QList<QJsonObject> json =
+        JsonLines(RunProgram({"--next", "full moon", "--after", "2026-12-01", "--json"}).out);
+    QCOMPARE(json.size(), 1);
+    QCOMPARE(json[0]["date"].toString(), "2026-12-22");
+    QCOMPARE(json[0]["phase"].toString(), "Full Moon");
+
+    // Near the last day that can be read, a phase that begins in time is still found.
+    QCOMPARE(RunProgram({"--next", "Full Moon", "--after", "9999-12-20"}).out,
+             "9999-12-25 Saturday   Full Moon\n");
+}
+
 void ReadingProgramTest::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -260,6 +333,45 @@ void ReadingProgramTest::badInput_data()
         << QStringList{"--from", "2000-01-01", "--to", "2273-10-16"}
         << "the range --from 2000-01-01 --to 2273-10-16 has 100001 days; at most 100000 allowed";
     QTest::newRow("unknown option") << QStringList{"--moon"} << "Unknown option 'moon'.";
+    QTest::newRow("month with a day") << QStringList{"--month", "2026-12-01"}
+                                      << "invalid month '2026-12-01' for --month: expected YYYY-MM";
+    QTest::newRow("month 13") << QStringList{"--month", "2026-13"}
+                              << "invalid month '2026-13' for --month: no such month";
+    QTest::newRow("month of year 10000")
+        << QStringList{"--month", "10000-01"}
+        << "invalid month '10000-01' for --month: the year must have four digits (1000 to 9999)";
+    QTest::newRow("two months") << QStringList{"--month", "2026-11", "2026-12"}
+                                << "unexpected argument '2026-12': give one MONTH after --month";
+    QTest::newRow("--month with a range")
+        << QStringList{"--month", "--from", "2026-12-01", "--to", "2026-12-31"}
+        << "give only one of --from and --to, --month or --next";
+    QTest::newRow("--month and --next") << QStringList{"--month", "--next"}
+                                        << "give only one of --from and --to, --month or --next";
+    QTest::newRow("unknown phase")
+        << QStringList{"--next", "Blue Moon"}
+        << "unknown phase 'Blue Moon' for --next: give Dark Moon, New Moon, Waxing Moon, Full "
+           "Moon or Waning Moon";
+    QTest::newRow("phase name not quoted")
+        << QStringList{"--next", "Full", "Moon"}
+        << "unexpected argument 'Moon': give one PHASE after --next, in quotes (\"Full Moon\")";
+    QTest::newRow("--after alone")
+        << QStringList{"--after", "2026-12-01"} << "--after given without --next";
+    QTest::newRow("--after past 9999")
+        << QStringList{"--next", "--after", "10000-01-01"}
+        << "invalid date '10000-01-01' for --after: the year must have four digits (1000 to 9999)";
+    QTest::newRow("--after the last day")
+        << QStringList{"--next", "--after", "9999-12-31"} << "no day after 9999-12-31 can be read";
+    QTest::newRow("next start past 9999")
+        << QStringList{"--next", "--after", "9999-12-20"}
+        << "Dark Moon does not begin after 9999-12-20 and by 9999-12-31, the last day that can "
+           "be read";
+    QTest::newRow("--ical and --json")
+        << QStringList{"--ical", "--json", "2026-12-01"} << "--json and --ical cannot be combined";
+    QTest::newRow("--ical with --next")
+        << QStringList{"--ical", "--next"} << "--ical cannot be combined with --next";
+    QTest::newRow("--ical past 3000")
+        << QStringList{"--ical", "--from", "3000-12-01", "--to", "3001-01-01"}
+        << "--ical cannot write 3001-01-01: a calendar file holds no day after 3000-12-31";
     QTest::newRow("--from without a value")
         << QStringList{"--from"} << "Missing value after '--from'.";
 }
@@ -280,7 +392,12 @@ void ReadingProgramTest::helpAndVersion()
     QCOMPARE(help.status, 0);
     QCOMPARE(help.err, QByteArray());
     QVERIFY(help.out.startsWith("Usage: lunetide-reading [options] [DATE]\n"));
-    for (const char* part : {"--from <DATE>", "--json", "\nExamples:\n", "\nExit status:\n"})
+    for (const char* part :
+         {"--from <DATE>", "--json", "--month", "--next", "--after <DATE>", "--ical",
+          "\nExamples:\n", "\nExit status:\n", "  lunetide-reading --month 2026-12\n",
+          "  lunetide-reading --next --after 2026-12-01 \"Full Moon\"\n",
+          "  lunetide-reading --from 2027-01-01 --to 2027-12-31 --ical > "
+          "moon.ics\n"})
         QVERIFY2(help.out.contains(part), part);
 
     const Run version = RunProgram({"--version"});
@@ -288,11 +405,21 @@ void ReadingProgramTest::helpAndVersion()
     QCOMPARE(version.out, "lunetide-reading 1.15\n");
 }
 
+void ReadingProgramTest::unwritableOutputIsAFailure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("a year of days") << QStringList{"--from", "2000-01-01", "--to", "2000-12-31"};
+    QTest::newRow("a month") << QStringList{"--month", "2026-12"};
+    QTest::newRow("next phases") << QStringList{"--next"};
+    QTest::newRow("a calendar file") << QStringList{"--ical", "--month", "2026-12"};
+}
+
 void ReadingProgramTest::unwritableOutputIsAFailure()
 {
+    QFETCH(QStringList, arguments);
     if (!QFile::exists("/dev/full"))
         QSKIP("no /dev/full here");
-    const Run run = RunProgram({"--from", "2000-01-01", "--to", "2000-12-31"}, "/dev/full");
+    const Run run = RunProgram(arguments, "/dev/full");
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.startsWith("lunetide-reading: cannot write the output: "), run.err);
 }

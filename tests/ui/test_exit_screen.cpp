@@ -104,7 +104,8 @@ private slots:
     void emptiedBoxesAreCheckedAsPlaceholders();
     void leavingUnloads_data();
     void leavingUnloads();
-    void enterInATextBoxDoesNotLeave();
+    void keysThatDoNotLeave_data();
+    void keysThatDoNotLeave();
 };
 
 void ExitScreenTest::windowIsTopmostFixedAndStaysHidden()
@@ -589,7 +590,6 @@ void ExitScreenTest::leavingUnloads_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("Exit button") << "cmdClose";
-    QTest::newRow("Esc in a text box") << "Esc";
     QTest::newRow("Enter on Exit") << "Enter";
     QTest::newRow("close button") << "close";
 }
@@ -602,9 +602,6 @@ void ExitScreenTest::leavingUnloads()
     QSignalSpy unloading(window.get(), &frmExitScreen::unloading);
     if (way == QStringLiteral("cmdClose")) {
         QTest::mouseClick(window->ui()->cmdClose, Qt::LeftButton);
-    } else if (way == QStringLiteral("Esc")) {
-        window->ui()->txtName->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(window->ui()->txtName, Qt::Key_Escape);
     } else if (way == QStringLiteral("Enter")) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     } else {
@@ -614,17 +611,41 @@ void ExitScreenTest::leavingUnloads()
     QVERIFY(!window->isVisible());
 }
 
-void ExitScreenTest::enterInATextBoxDoesNotLeave()
+void ExitScreenTest::keysThatDoNotLeave_data()
 {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter in the name") << "txtName" << int(Qt::Key_Return);
+    QTest::newRow("Enter in an address") << "txtEmail" << int(Qt::Key_Enter);
+    QTest::newRow("Esc in the name") << "txtName" << int(Qt::Key_Escape);
+    QTest::newRow("Esc in the message") << "txtMessage" << int(Qt::Key_Escape);
+    QTest::newRow("Esc on Exit") << "cmdClose" << int(Qt::Key_Escape);
+    QTest::newRow("Esc on the home page button") << "Check1" << int(Qt::Key_Escape);
+}
+
+// The window has no cancel button and Enter in a text box presses nothing: the user stays on the
+// screen with the form as it was filled in.
+void ExitScreenTest::keysThatDoNotLeave()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
     auto window = Created();
     QVERIFY(ShowActive(window.get()));
     QSignalSpy unloading(window.get(), &frmExitScreen::unloading);
-    for (QLineEdit* box : {window->ui()->txtName, window->ui()->txtEmail}) {
-        box->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    UrlRecorder recorder;
+    QLineEdit* name = window->ui()->txtName;
+    name->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(name, QStringLiteral("Ann"));
+    auto* target = window->findChild<QWidget*>(focus);
+    target->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(unloading.count(), 0);
     QVERIFY(window->isVisible());
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(name->text(), QStringLiteral("Ann"));
+    QCOMPARE(window->ui()->txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
+    QVERIFY(recorder.urls.isEmpty());
 }
 
 QTEST_MAIN(ExitScreenTest)

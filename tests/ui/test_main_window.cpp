@@ -1,6 +1,7 @@
 #include "support/url_recorder.h"
 #include "ui/clickable_label.h"
 #include "ui/main_window.h"
+#include "ui/moon_pictures.h"
 #include "web/links.h"
 
 #include <QAction>
@@ -228,16 +229,32 @@ void MainWindowTest::todaysReading()
     QList<int> requested;
     window.SetMoonPictureSource([&requested](int k) {
         requested << k;
-        QPixmap pixmap(50, 50);
-        pixmap.fill(Qt::white);
-        return pixmap;
+        return lunetide::ui::MoonPicture(k);
     });
     window.SetTodaySource([today] { return today; });
     window.SetClockSource(&Clock);
     window.Form_Load();
 
+    auto* box = Find<QLabel>(&window, "PicCurrentMoonPhase");
     QCOMPARE(requested, picture ? QList<int>{picture} : QList<int>{});
-    QCOMPARE(Find<QLabel>(&window, "PicCurrentMoonPhase")->pixmap().isNull(), picture == 0);
+    QCOMPARE(box->pixmap().isNull(), picture == 0);
+    // The box keeps its 52 x 52 and shows the picture from its top left corner, a larger picture
+    // (55 x 53 for ages 0 to 3) cut at the box's edges.
+    QCOMPARE(box->geometry(), QRect(264, 16, 52, 52));
+    if (picture != 0) {
+        const QImage shown = box->grab().toImage();
+        const QImage stored = lunetide::ui::MoonPicture(picture).toImage();
+        int compared = 0;
+        for (int y = 0; y < 52; ++y) {
+            for (int x = 0; x < 52; ++x) {
+                if (qAlpha(stored.pixel(x, y)) == 255) {
+                    QCOMPARE(QColor(shown.pixel(x, y)), QColor(stored.pixel(x, y)));
+                    ++compared;
+                }
+            }
+        }
+        QVERIFY(compared > 500);
+    }
     QCOMPARE(Find<QLabel>(&window, "lblCurrentMoonPhaseName")->text(), phase);
     QCOMPARE(Find<QLabel>(&window, "lblCurrentMoonInSunsign")->text(), signTitle);
     QCOMPARE(Find<QLabel>(&window, "lblCurrentMoonInElement")->text(), element);

@@ -1,0 +1,148 @@
+#include "cli/ical_writer.h"
+
+#include "cli/command_line.h"
+#include "cli/date_argument.h"
+#include "cli/day_runs.h"
+#include "core/reading.h"
+
+#include <libical/ical.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace lunetide::cli {
+namespace {
+
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+struct BufferFree {
+    void operator()(char* buffer) const { icalmemory_free_buffer(buffer); }
+};
+
+std::string S(std::string_view text)
+{
+    return std::string(text);
+}
+
+// A text value without the blanks at its end: iCalendar has no way to keep them, as readers
+// (libical among them) drop the blanks that end a line.
+std::string Trimmed(std::string text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+icaltimetype DateValue(QDate date)
+{
+    icaltimetype value = icaltime_null_date();
+    value.year = date.year();
+    value.month = date.month();
+    value.day = date.day();
+    return value;
+}
+
+// Adds a property, which libical gives as null when a value is out of its range.
+bool Add(icalcomponent* component, icalproperty* property)
+{
+    if (!property)
+        return false;
+    icalcomponent_add_property(component, property);
+    return true;
+}
+
+// An event of whole days, or none when libical refuses a value. The end is exclusive (the day after
+// the last); after LastCalendarDay() it cannot be written as a date, so such an event gives its
+// length instead.
+Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stamp,
+                   const std::string& summary, const std::string& description)
+{
+    const std::string uid = "lunetide-" + std::string(kind) + '-' +
+                            run.first.toString(QStringLiteral("yyyyMMdd")).toStdString() +
+                            "@veyrholt.com";
+    Component event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
+    if (!event)
+        return event;
+    icaldurationtype length = icaldurationtype_null_duration();
+    length.days = unsigned(run.first.daysTo(run.last) + 1);
+    const bool complete =
+        Add(event.get(), icalproperty_new_uid(uid.c_str())) &&
+        Add(event.get(), icalproperty_new_dtstamp(stamp)) &&
+        Add(event.get(), icalproperty_new_dtstart(DateValue(run.first))) &&
+        Add(event.get(), run.last < LastCalendarDay()
+                             ? icalproperty_new_dtend(DateValue(run.last.addDays(1)))
+                             : icalproperty_new_duration(length)) &&
+        Add(event.get(), icalproperty_new_summary(Trimmed(summary).c_str())) &&
+        Add(event.get(), icalproperty_new_description(Trimmed(description).c_str())) &&
+        Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (!complete)
+        event.reset();
+    return event;
+}
+
+Component PhaseEvent(const DayRun& run, const icaltimetype& stamp)
+{
+    const Reading reading =
+        ReadingOf(run.first.year(), run.first.month(), run.first.day(), TextCopy::Display);
+    return DayEvent("phase", run, stamp, S(reading.phaseTexts.name), S(reading.phaseTexts.text));
+}
+
+Component SignEvent(const DayRun& run, const icaltimetype& stamp)
+{
+    const Reading reading =
+        ReadingOf(run.first.year(), run.first.month(), run.first.day(), TextCopy::Display);
+    return DayEvent("sign", run, stamp,
+                    S(reading.signTexts.title) + ": " + S(reading.signTexts.keyword),
+                    S(reading.signTexts.text) + "\n\nElement: " + S(reading.elementTexts.name) +
+                        '\n' + S(reading.elementTexts.text));
+}
+
+} // namespace
+
+QDate LastCalendarDay()
+{
+    return {3000, 12, 31};
+}
+
+bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out)
+{
+    const std::string productId =
+        "-//Veyrholt Softwares//Lunetide " + ProgramVersion().toStdString() + "//EN";
+    Component calendar(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT,
+                                           icalproperty_new_version("2.0"),
+                                           icalproperty_new_prodid(productId.c_str()),
+                                           icalproperty_new_calscale("GREGORIAN"), nullptr));
+    if (!calendar) {
+        errno = ENOMEM;
+        return false;
+    }
+
+    const icaltimetype utcStamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
+                                                                icaltimezone_get_utc_timezone());
+    for (const RunKind kind : {RunKind::Phase, RunKind::Sign}) {
+        for (const DayRun& run : RunsOf(kind, first, last, FirstReadableDay(), LastCalendarDay())) {
+            Component event =
+                kind == RunKind::Phase ? PhaseEvent(run, utcStamp) : SignEvent(run, utcStamp);
+            if (!event) {
+                errno = EINVAL;
+                return false;
+            }
+            icalcomponent_add_component(calendar.get(), event.release());
+        }
+    }
+
+    const std::unique_ptr<char, BufferFree> text(icalcomponent_as_ical_string_r(calendar.get()));
+    if (!text) {
+        errno = ENOMEM;
+        return false;
+    }
+    const std::size_t size = std::strlen(text.get());
+    return std::fwrite(text.get(), 1, size, out) == size && std::fflush(out) == 0;
+}
+
+} // namespace lunetide::cli

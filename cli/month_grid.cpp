@@ -1,0 +1,91 @@
+#include "cli/month_grid.h"
+
+#include "cli/day_runs.h"
+#include "cli/moon_symbol.h"
+#include "core/correspondence.h"
+
+#include <QLocale>
+
+namespace lunetide::cli {
+namespace {
+
+constexpr int kDayColumns = 4; // the day's number and its double-width symbol
+constexpr int kWeekColumns = 7 * kDayColumns + 6;
+
+void AppendSpaces(QByteArray& out, qsizetype count)
+{
+    out.append(count, ' ');
+}
+
+void EndLine(QByteArray& out)
+{
+    while (out.endsWith(' '))
+        out.chop(1);
+    out.append('\n');
+}
+
+void AppendTitle(QByteArray& out, QDate first)
+{
+    const QByteArray title =
+        QLocale::c().monthName(first.month()).toLatin1() + ' ' + QByteArray::number(first.year());
+    AppendSpaces(out, (kWeekColumns - title.size()) / 2);
+    out.append(title);
+    EndLine(out);
+}
+
+void AppendWeekdayNames(QByteArray& out)
+{
+    for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday) {
+        if (weekday != Qt::Monday)
+            out.append(' ');
+        out.append(QLocale::c().dayName(weekday, QLocale::ShortFormat).left(2).toLatin1());
+        AppendSpaces(out, kDayColumns - 2);
+    }
+    EndLine(out);
+}
+
+void AppendWeeks(QByteArray& out, QDate first, QDate last)
+{
+    for (int weekday = Qt::Monday; weekday < first.dayOfWeek(); ++weekday)
+        AppendSpaces(out, kDayColumns + 1);
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        out.append(QByteArray::number(day.day()).rightJustified(2, ' '));
+        const std::string_view symbol = MoonSymbol(MoonImageNumber(MoonAgeOfDay(day)));
+        out.append(symbol.data(), qsizetype(symbol.size()));
+        if (day.dayOfWeek() == Qt::Sunday || day == last)
+            EndLine(out);
+        else
+            out.append(' ');
+    }
+}
+
+// One line per run of a phase within the month: its days, then the phase's name.
+void AppendLegend(QByteArray& out, QDate first, QDate last)
+{
+    for (const DayRun& run : RunsOf(RunKind::Phase, first, last, first, last)) {
+        QByteArray days = QByteArray::number(run.first.day()).rightJustified(2, ' ');
+        if (run.last != run.first)
+            days += '-' + QByteArray::number(run.last.day());
+        out.append(days.leftJustified(7, ' '));
+        const std::string_view name = PhaseTextsOf(PhaseOfDay(run.first), TextCopy::Display).name;
+        out.append(name.data(), qsizetype(name.size()));
+        EndLine(out);
+    }
+}
+
+} // namespace
+
+QByteArray MonthGrid(QDate anyDay)
+{
+    const QDate first(anyDay.year(), anyDay.month(), 1);
+    const QDate last(anyDay.year(), anyDay.month(), anyDay.daysInMonth());
+    QByteArray out;
+    AppendTitle(out, first);
+    AppendWeekdayNames(out);
+    AppendWeeks(out, first, last);
+    out.append('\n');
+    AppendLegend(out, first, last);
+    return out;
+}
+
+} // namespace lunetide::cli
