@@ -135,11 +135,16 @@ void ReadingProgramTest::clockOutsideFourDigitYears_data()
     QTest::addColumn<QByteArray>("err");
 
     const QByteArray refused = "lunetide-reading: today's date from the system clock has the year "
-                               "%1, outside 1000 to 9999: give a DATE\n";
+                               "%1, outside 1000 to 9999: give the date to read\n";
     QTest::newRow("year 499") << QDate(499, 3, 8) << QStringList() << 2 << QByteArray()
                               << QByteArray(refused).replace("%1", "499");
     QTest::newRow("year 10021") << QDate(10021, 8, 16) << QStringList() << 2 << QByteArray()
                                 << QByteArray(refused).replace("%1", "10021");
+    QTest::newRow("year 10021, --month")
+        << QDate(10021, 8, 16) << QStringList{"--month"} << 2 << QByteArray()
+        << QByteArray(refused).replace("%1", "10021");
+    QTest::newRow("year 499, --next") << QDate(499, 3, 8) << QStringList{"--next"} << 2
+                                      << QByteArray() << QByteArray(refused).replace("%1", "499");
     QTest::newRow("year 10021, a DATE") << QDate(10021, 8, 16) << QStringList{"2007-12-23"} << 0
                                         << QByteArray("2007-12-23 Sunday\n") << QByteArray();
 }
