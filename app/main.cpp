@@ -2,6 +2,7 @@
 #include "app/forms.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
+#include "app/termination_signals.h"
 #include "ui/app_icon.h"
 #include "ui/look.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
     int status = 0;
     {
         Forms forms;
+        const TerminationSignals endOnSignal([&forms] { forms.EndApplication(); });
         if (RunStartup(forms, RealStartupServices(instance)))
             status = QApplication::exec();
         // Windows unloaded on the way out are deleted here rather than leaked.

@@ -3,18 +3,34 @@
 #include <QLockFile>
 #include <QString>
 
-// Tells whether another copy of the program is running, by a lock file in the user's private
-// runtime folder. A lock left by a copy that crashed or was killed is taken over.
+// Tells whether another copy of the program is running, by a lock file in a folder only this user
+// can write. Only a copy that is running now keeps another from starting: a lock left by a copy
+// that crashed or was killed, a lock file that cannot be read (empty, cut off, garbage) and a lock
+// written on another machine are all taken over.
 class SingleInstance {
 public:
+    enum class Outcome {
+        Acquired,          // this process holds the lock until this object is destroyed
+        HeldByRunningCopy, // a running copy holds it
+        Unavailable        // the lock cannot be taken at all; problem() says why
+    };
+
     explicit SingleInstance(const QString& lockPath = DefaultLockPath());
 
-    // True when this process now holds the lock, false when a running copy holds it. The lock is
-    // kept until this object is destroyed.
-    bool acquire();
+    Outcome acquire();
 
+    // Why the lock could not be taken, naming its path, after acquire() said Unavailable.
+    QString problem() const { return problem_; }
+
+    // lunetide.lock in the user's runtime folder; when that cannot be used, in a folder of the
+    // user's own cache folder, created for this user alone. Never a folder other users can write.
     static QString DefaultLockPath();
 
 private:
+    bool heldByRunningCopy() const;
+    QString why() const;
+
     QLockFile lock_;
+    QString path_;
+    QString problem_;
 };

@@ -70,7 +70,8 @@ bool RunStartup(Forms& forms, const StartupServices& services)
             startup->hide();
         Guarded([&] { CoBrand_Randomize(window, services.draw()); });
     }
-    return true;
+    // The application may have been ended while a question was open (a termination signal).
+    return !forms.hasEnded();
 }
 
 StartupServices RealStartupServices(SingleInstance& instance)
@@ -78,7 +79,20 @@ StartupServices RealStartupServices(SingleInstance& instance)
     auto generator = std::make_shared<QRandomGenerator>(
         static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
     StartupServices services;
-    services.isOnlyInstance = [&instance] { return instance.acquire(); };
+    services.isOnlyInstance = [&instance] {
+        switch (instance.acquire()) {
+        case SingleInstance::Outcome::Acquired:
+            return true;
+        case SingleInstance::Outcome::HeldByRunningCopy:
+            return false;
+        case SingleInstance::Outcome::Unavailable:
+            // Better two copies than none: say what is wrong and start.
+            qWarning("%s", qUtf8Printable(instance.problem()));
+            lunetide::ui::ShowInformation(nullptr, instance.problem());
+            return true;
+        }
+        return true;
+    };
     services.tellAlreadyRunning = [](const QString& text) {
         lunetide::ui::ShowInformation(nullptr, text);
     };
@@ -86,9 +100,9 @@ StartupServices RealStartupServices(SingleInstance& instance)
         // The settings are named after the program file, without its extension.
         const QString appName =
             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-        QSettings settings(QStringLiteral("Lunetide"), appName);
+        const QString settingsFile = QSettings(QStringLiteral("Lunetide"), appName).fileName();
         UpdateReminder(
-            settings, QDate::currentDate(),
+            settingsFile, QDate::currentDate(),
             [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
             [] { lunetide::web::LinkDownload(); });
     };

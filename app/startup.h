@@ -23,7 +23,7 @@ struct StartupServices {
 };
 
 // Runs the sequence on the registry. Returns false when the program is to end at once (another
-// copy is running).
+// copy is running, or the application was ended meanwhile).
 bool RunStartup(Forms& forms, const StartupServices& services);
 
 // The services of a real run: the lock file, message boxes, the per-user settings and a

@@ -1,42 +1,66 @@
 #include "app/update_reminder.h"
 
+#include "app/ini_file.h"
+
 #include <QSettings>
 
 namespace {
 
-const QString kDurationKey = QStringLiteral("Settings/Duration");
+const QString kSection = QStringLiteral("Settings");
+const QString kKey = QStringLiteral("Duration");
+
+void Store(const QString& settingsFile, const QString& date)
+{
+    if (!SetIniValue(settingsFile, kSection, kKey, date))
+        qWarning("lunetide: cannot store the date of the update question in %s",
+                 qUtf8Printable(settingsFile));
+}
 
 } // namespace
 
-ReminderStep NextReminderStep(const QString& stored, const QDate& today)
+ReminderStep NextReminderStep(const QVariant& stored, const QDate& today)
 {
-    if (stored.isEmpty())
+    // A value with a comma reads as a list, not a text: it is there, so it is no first start.
+    if (stored.isValid() && stored.typeId() != QMetaType::QString)
+        return ReminderStep::Unreadable;
+    const QString text = stored.toString();
+    if (text.isEmpty())
         return ReminderStep::FirstStart;
     // ISO dates read the same in every locale and keep all four digits of the year.
-    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    const QDate last = QDate::fromString(text, Qt::ISODate);
     if (!last.isValid())
         return ReminderStep::Unreadable;
     const qint64 days = today.daysTo(last);
     return days >= -14 && days <= 14 ? ReminderStep::Quiet : ReminderStep::Ask;
 }
 
-void UpdateReminder(QSettings& settings, const QDate& today,
+void UpdateReminder(const QString& settingsFile, const QDate& today,
                     const std::function<bool(const QString& question)>& askYesNo,
                     const std::function<void()>& openDownload)
 {
-    const QString stored = settings.value(kDurationKey).toString();
+    // Read through QSettings, never written through it: its writing replaces the file with a
+    // cut-off one when the disk is full, and waits up to 30 s for a lock file left beside it.
+    QVariant stored;
+    {
+        const QSettings settings(settingsFile, QSettings::IniFormat);
+        if (settings.status() == QSettings::AccessError)
+            return;
+        stored = settings.value(kSection + u'/' + kKey);
+    }
+    // ISO dates have four-digit years; a clock beyond the year 9999 gives no date to store.
     const QString todayText = today.toString(Qt::ISODate);
+    if (todayText.isEmpty())
+        return;
     switch (NextReminderStep(stored, today)) {
     case ReminderStep::FirstStart:
-        settings.setValue(kDurationKey, todayText);
+        Store(settingsFile, todayText);
         break;
     case ReminderStep::Quiet:
     case ReminderStep::Unreadable:
         break;
     case ReminderStep::Ask: {
         const bool yes = askYesNo(kUpdateQuestion);
-        settings.setValue(kDurationKey, todayText);
-        settings.sync();
+        Store(settingsFile, todayText);
         if (yes)
             openDownload();
         break;

@@ -2,10 +2,9 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
-
-class QSettings;
 
 // Now and then, at start-up, asks whether to look for an update. The date of the last question
 // (or of the first start) is kept in the per-user setting Settings/Duration as yyyy-MM-dd.
@@ -14,14 +13,16 @@ enum class ReminderStep {
     FirstStart, // nothing stored: store today, ask nothing
     Quiet,      // the stored date is within 14 days of today, either way
     Ask,        // 15 days or more apart: ask, then store today
-    Unreadable  // the stored text is not a date: leave it, ask nothing
+    Unreadable  // the stored value is not a date (nor a text at all): leave it, ask nothing
 };
 
-ReminderStep NextReminderStep(const QString& stored, const QDate& today);
+// stored: the value as QSettings reads it, invalid when the key is missing.
+ReminderStep NextReminderStep(const QVariant& stored, const QDate& today);
 
-// Runs the reminder on the settings: askYesNo puts the question and answers true for Yes,
-// openDownload opens the download page.
-void UpdateReminder(QSettings& settings, const QDate& today,
+// Runs the reminder on the settings file (INI, as QSettings writes it): askYesNo puts the
+// question and answers true for Yes, openDownload opens the download page. The file is only ever
+// replaced whole (see SetIniValue), and a file that cannot be read is not written.
+void UpdateReminder(const QString& settingsFile, const QDate& today,
                     const std::function<bool(const QString& question)>& askYesNo,
                     const std::function<void()>& openDownload);
 

@@ -34,6 +34,19 @@ CommandLine Refuse(const QString& why)
     return refused;
 }
 
+// The moon's age needs a four-digit year, and a system clock can be set to any year.
+bool IsReadable(QDate today)
+{
+    return today.year() >= 1000 && today.year() <= 9999;
+}
+
+CommandLine RefuseToday(QDate today)
+{
+    return Refuse(QStringLiteral("today's date from the system clock has the year %1, outside "
+                                 "1000 to 9999: give the date to read")
+                      .arg(today.year()));
+}
+
 // QCommandLineParser's help with a synopsis of every form under the program's name (its own first
 // line names the program by the path it was started from), and the sections a reader of a Unix
 // tool looks for at the end.
@@ -193,6 +206,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
             return Refuse(QStringLiteral("unexpected argument '%1': give one MONTH after --month")
                               .arg(positional.at(1)));
         QDate month = today;
+        if (positional.isEmpty() && !IsReadable(today))
+            return RefuseToday(today);
         if (!positional.isEmpty()) {
             const DateArgument given = ParseMonthArgument(positional.at(0));
             if (!given.date.isValid())
@@ -220,6 +235,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                                   .arg(positional.at(0)));
         }
         QDate after = today;
+        if (!parser.isSet(kAfter) && !IsReadable(today))
+            return RefuseToday(today);
         if (parser.isSet(kAfter)) {
             const DateArgument given = DateOf(parser.value(kAfter), QStringLiteral("--after"));
             if (!given.date.isValid())
@@ -255,6 +272,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     if (!hasFrom) {
         if (positional.isEmpty()) {
+            if (!IsReadable(today))
+                return RefuseToday(today);
             read.job.first = read.job.last = today;
             return read;
         }

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 
 namespace {
 
@@ -30,6 +31,10 @@ constexpr int kLastYear = 2050;
 
 const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kThirtyDayMonthMessage = QStringLiteral("Please Enter Correct Date Or Month !");
+const QString kNoPhaseName = QStringLiteral("Phase Unknown");
+const QString kNoPhaseText =
+    QStringLiteral("The system clock says the year is %1. The moon's age can be reckoned for the "
+                   "years 1000 to 9999 only: set the clock right to see today's moon phase.");
 
 QString Text(std::string_view text)
 {
@@ -129,18 +134,27 @@ void frmMain::Form_Load()
     todayYear_ = today.year();
     todayMonth_ = today.month();
 
-    const lunetide::Reading reading =
-        lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
-    const QString phaseName = Text(reading.phaseTexts.name);
-    // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
-    if (moonPicture_)
-        lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(reading.picture),
-                                      reading.picture, phaseName);
-    ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
-    ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
+    // The moon's age is reckoned from a four-digit year; a clock set outside the years 1000 to
+    // 9999 gives no phase, but the day still has its sign and element.
+    try {
+        const lunetide::Reading reading =
+            lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
+        const QString phaseName = Text(reading.phaseTexts.name);
+        // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
+        if (moonPicture_)
+            lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(reading.picture),
+                                          reading.picture, phaseName);
+        ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
+        ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
+    } catch (const std::exception&) {
+        ui_->PicCurrentMoonPhase->clear();
+        ui_->PicCurrentMoonPhase->setAccessibleDescription(kNoPhaseName);
+        ShowText(ui_->lblCurrentMoonPhaseName, kNoPhaseName);
+        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(todayYear_));
+    }
     ShowText(ui_->lblCurrentDateTime, clock_());
 
-    // Every date the system clock reports has a sign, so the reading above could be made.
+    // Every month and day the system clock reports has a sign.
     const lunetide::SunSign sign = *lunetide::SunSignOfToday(todayMonth_, todayDay_);
     const lunetide::SignTexts signTexts = lunetide::SignTextsOf(sign, TextCopy::Today);
     ShowText(ui_->lblCurrentMoonInSunsign, Text(signTexts.title));

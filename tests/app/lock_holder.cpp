@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     if (argc < 2)
         return 2;
     SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    std::puts(instance.acquire() ? "locked" : "busy");
+    std::puts(instance.acquire() == SingleInstance::Outcome::Acquired ? "locked" : "busy");
     std::fflush(stdout);
     QThread::sleep(60);
     return 0;

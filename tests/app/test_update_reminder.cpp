@@ -1,7 +1,6 @@
 #include "app/startup.h"
 #include "app/update_reminder.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +43,8 @@ void UpdateReminderTest::reminder_data()
     // A short regional date with a two-digit year is not taken for a date a century off.
     QTest::newRow("regional short date")
         << "12/7/26" << true << ReminderStep::Unreadable << "12/7/26" << 0;
+    // Read as a list, not a text: there, but no date.
+    QTest::newRow("a list") << "a, b, c" << true << ReminderStep::Unreadable << "a, b, c" << 0;
     QTest::newRow("impossible date")
         << "2026-02-30" << true << ReminderStep::Unreadable << "2026-02-30" << 0;
 }
@@ -58,15 +59,23 @@ void UpdateReminderTest::reminder()
 
     QCOMPARE(NextReminderStep(stored, kToday), step);
 
+    // The settings file as the program keeps it, with a key of its own beside Duration.
     QTemporaryDir dir;
-    QSettings settings(dir.filePath("lunetide.conf"), QSettings::IniFormat);
-    if (!stored.isEmpty())
-        settings.setValue("Settings/Duration", stored);
+    const QString path = dir.filePath("lunetide.conf");
+    auto file = [](const QString& duration) {
+        return (duration.isEmpty() ? QString() : "[Settings]\nDuration=" + duration + "\n") +
+               "[Window]\nx=1\n";
+    };
+    {
+        QFile settings(path);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(file(stored).toUtf8());
+    }
 
     QStringList questions;
     int opened = 0;
     UpdateReminder(
-        settings, kToday,
+        path, kToday,
         [&](const QString& question) {
             questions << question;
             return answerYes;
@@ -78,7 +87,13 @@ void UpdateReminderTest::reminder()
         QCOMPARE(questions.first(), "There maybe an update to this software available\n"
                                     "Do you want to check for an update?");
     QCOMPARE(opened, downloadsOpened);
-    QCOMPARE(settings.value("Settings/Duration").toString(), storedAfter);
+    QFile settings(path);
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QString after = QString::fromUtf8(settings.readAll());
+    if (stored.isEmpty())
+        QCOMPARE(after, file({}) + "\n[Settings]\nDuration=" + storedAfter + "\n");
+    else
+        QCOMPARE(after, file(storedAfter));
 }
 
 void UpdateReminderTest::coBrandDraw_data()

@@ -16,12 +16,26 @@ struct Run {
     QByteArray err;
 };
 
-Run RunProgram(const QStringList& arguments, const QString& outputFile = {})
+Run RunProgram(const QStringList& arguments, const QString& outputFile = {},
+               const QDate& clock = {})
 {
     QProcess process;
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
+    if (clock.isValid()) {
+        // The system clock moved to that day for this process alone (libfaketime).
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("ASAN_OPTIONS",
+                           environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        process.setProcessEnvironment(environment);
+        const qint64 days = QDate::currentDate().daysTo(clock);
+        process.start("faketime",
+                      QStringList{"-f", QStringLiteral("%1%2d").arg(days < 0 ? "" : "+").arg(days),
+                                  QStringLiteral(LUNETIDE_READING_PROGRAM)} +
+                          arguments);
+    } else {
+        process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
+    }
     Run run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run.status = process.exitCode();
@@ -54,6 +68,8 @@ private slots:
     void dayAsText();
     void rangeAsTextHasABlankLineBetweenDays();
     void withoutADateReadsToday();
+    void clockOutsideFourDigitYears_data();
+    void clockOutsideFourDigitYears();
     void rangeAsJsonAcrossTheCenturyChange();
     void everyDayOfTheYearListInOrder();
     void monthAtAGlance();
@@ -106,6 +122,45 @@ void ReadingProgramTest::withoutADateReadsToday()
     QCOMPARE(run.status, 0);
     const QDate shown = QDate::fromString(QString::fromLatin1(run.out.left(10)), Qt::ISODate);
     QVERIFY2(shown == before || shown == after, run.out.left(20));
+}
+
+// The moon's age needs a four-digit year: a clock set beyond them refuses a run that reads today,
+// in one line, and leaves a run with a DATE as it is.
+void ReadingProgramTest::clockOutsideFourDigitYears_data()
+{
+    QTest::addColumn<QDate>("clock");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+
+    const QByteArray refused = "lunetide-reading: today's date from the system clock has the year "
+                               "%1, outside 1000 to 9999: give the date to read\n";
+    QTest::newRow("year 499") << QDate(499, 3, 8) << QStringList() << 2 << QByteArray()
+                              << QByteArray(refused).replace("%1", "499");
+    QTest::newRow("year 10021") << QDate(10021, 8, 16) << QStringList() << 2 << QByteArray()
+                                << QByteArray(refused).replace("%1", "10021");
+    QTest::newRow("year 10021, --month")
+        << QDate(10021, 8, 16) << QStringList{"--month"} << 2 << QByteArray()
+        << QByteArray(refused).replace("%1", "10021");
+    QTest::newRow("year 499, --next") << QDate(499, 3, 8) << QStringList{"--next"} << 2
+                                      << QByteArray() << QByteArray(refused).replace("%1", "499");
+    QTest::newRow("year 10021, a DATE") << QDate(10021, 8, 16) << QStringList{"2007-12-23"} << 0
+                                        << QByteArray("2007-12-23 Sunday\n") << QByteArray();
+}
+
+void ReadingProgramTest::clockOutsideFourDigitYears()
+{
+    QFETCH(QDate, clock);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+
+    const Run run = RunProgram(arguments, {}, clock);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.startsWith(out), run.out.left(40));
 }
 
 void ReadingProgramTest::rangeAsJsonAcrossTheCenturyChange()

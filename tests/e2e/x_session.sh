@@ -38,9 +38,11 @@ printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$XDG_CONFIG_HOME/Lunetide/lun
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
-# Starts one copy of the program; its process id is left in $launched.
+# Starts one copy of the program, through the command in launch_prefix if one is set (env with
+# variables for the program alone); its process id is left in $launched.
+launch_prefix=()
 launch() {
-    "$LUNETIDE" >"$sandbox/lunetide-${#started[@]}.log" 2>&1 &
+    "${launch_prefix[@]}" "$LUNETIDE" >"$sandbox/lunetide-${#started[@]}.log" 2>&1 &
     launched=$!
     started+=("$launched")
 }

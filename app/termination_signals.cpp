@@ -1,0 +1,73 @@
+#include "app/termination_signals.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+int sockets[2] = {-1, -1}; // the handler writes into [0], the event loop reads [1]
+struct sigaction previous[std::size(kSignals)];
+bool installed[std::size(kSignals)] = {};
+
+// Async-signal-safe: one write that never blocks, errno left as it was.
+void OnSignal(int signal)
+{
+    const int savedErrno = errno;
+    const char number = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(sockets[0], &number, 1);
+    errno = savedErrno;
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* parent)
+    : QObject(parent), onSignal_(std::move(onSignal))
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, sockets) != 0) {
+        qWarning("lunetide: no socket pair for the termination signals: %s", std::strerror(errno));
+        return;
+    }
+    notifier_ = new QSocketNotifier(sockets[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
+
+    struct sigaction action {};
+    action.sa_handler = &OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        if (::sigaction(kSignals[i], nullptr, &previous[i]) != 0 ||
+            previous[i].sa_handler == SIG_IGN)
+            continue;
+        installed[i] = ::sigaction(kSignals[i], &action, nullptr) == 0;
+    }
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        if (installed[i])
+            ::sigaction(kSignals[i], &previous[i], nullptr);
+        installed[i] = false;
+    }
+    delete notifier_;
+    for (int& socket : sockets) {
+        if (socket >= 0)
+            ::close(socket);
+        socket = -1;
+    }
+}
+
+void TerminationSignals::readSignal()
+{
+    char numbers[16];
+    while (::read(sockets[1], numbers, sizeof numbers) > 0) {
+    }
+    if (onSignal_)
+        onSignal_();
+}

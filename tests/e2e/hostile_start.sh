@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# What the machine leaves behind never keeps the program from starting: lock files that no
+# running copy holds (empty, garbage, another machine's) are taken over; a folder in the way of the
+# lock is reported, naming its path, and the program starts all the same; a clock set beyond the
+# four-digit years opens the main window; a lock file of the settings library left beside the
+# settings file does not hold up the start after the update question.
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
+
+readonly caption='Lunetide v1\.15'
+readonly lock=$XDG_RUNTIME_DIR/lunetide.lock
+readonly settings=$XDG_CONFIG_HOME/Lunetide/lunetide.conf
+readonly faketime_library=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
+
+# The main window, not a message box that carried another title for a moment when it was mapped.
+main_window_of() {
+    local main
+    main=$(wait_for_window "$1" "$caption")
+    [[ $(title_of "$main") == "Lunetide v1.15" ]] || fail "expected the main window, found \"$(title_of "$main")\""
+    echo "$main"
+}
+
+# Starts the program, waits for its main window and ends it with SIGTERM: status 0, lock gone.
+starts_and_ends() {
+    local what=$1 program main
+    launch
+    program=$launched
+    main=$(main_window_of "$program")
+    step "$what: main window $main mapped"
+    kill -TERM "$program"
+    expect_clean_end "$program" "$WINDOW_TIMEOUT" "$what"
+}
+
+for kind in empty garbage foreign; do
+    rm -rf "$lock"
+    case $kind in
+    empty) : >"$lock" ;;
+    garbage) head -c 300 /dev/urandom >"$lock" ;;
+    foreign) printf '4242\nlunetide\nanother-%s\n' "$(hostname)" >"$lock" ;;
+    esac
+    starts_and_ends "$kind lock file"
+    [[ ! -e $lock ]] || fail "the lock file is left behind"
+done
+
+step "a folder in the way of the lock"
+rm -rf "$lock"
+mkdir "$lock"
+launch
+program=$launched
+box=$(wait_for_window "$program" Lunetide)
+grep -qF "$lock" "$sandbox/lunetide-$((${#started[@]} - 1)).log" ||
+    fail "the message does not name $lock"
+press "$box" Return
+main=$(main_window_of "$program")
+step "message answered, main window $main mapped"
+kill -TERM "$program"
+expect_clean_end "$program" "$WINDOW_TIMEOUT" "folder in the way"
+rmdir "$lock"
+
+# No stored date, so that no update question comes (a clock set back asks it, as it should).
+rm "$settings"
+for day in 10021-08-16 0499-03-08; do
+    days=$((($(date -d "$day" +%s) - $(date +%s)) / 86400))
+    # A sanitizer build wants its runtime first in the library list; libfaketime comes first here.
+    launch_prefix=(env LD_PRELOAD="$faketime_library" FAKETIME="$(printf '%+d' "$days")d"
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+    starts_and_ends "clock on $day"
+    launch_prefix=()
+done
+
+# The update question is due; a lock file of the settings library, left by a crash, is beside the
+# settings file. The library would wait about 30 s for it after the answer; the main window comes
+# at once, and the answer is stored.
+step "a settings lock file left behind"
+printf '[Settings]\nDuration=%s\nOther=kept\n' "$(date -d '-20 days' +%F)" >"$settings"
+: >"$settings.lock"
+launch
+program=$launched
+question=$(wait_for_window "$program" Lunetide)
+press "$question" Escape # No
+main_window_shown() {
+    local window
+    window=$(xdotool search --onlyvisible --pid "$program" --name "^$caption\$" 2>/dev/null) &&
+        [[ $(title_of "$window") == "Lunetide v1.15" ]]
+}
+wait_until 10 main_window_shown || fail "no main window within 10 s of the answer"
+[[ $(cat "$settings") == "$(printf '[Settings]\nDuration=%s\nOther=kept' "$(date +%F)")" ]] ||
+    fail "settings after the answer: $(cat "$settings")"
+kill -TERM "$program"
+expect_clean_end "$program" "$WINDOW_TIMEOUT" "settings lock"
+echo "PASS"
