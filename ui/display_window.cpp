@@ -42,6 +42,7 @@ void SetWrappedText(QLabel* label, const QString& text)
 frmDisplay::frmDisplay(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::frmDisplay>())
 {
+    ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
@@ -85,9 +86,37 @@ frmDisplay::frmDisplay(QWidget* parent)
     connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
 
     ui_->cmdBack->setFocus();
+    StoreState();
 }
 
 frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::StoreState()
+{
+    for (QLabel* label : centralWidget()->findChildren<QLabel*>()) {
+        if (label != ui_->PicMoonPhase)
+            storedLabels_.append({label, label->text(), label->geometry()});
+    }
+    for (QObject* child : centralWidget()->children()) {
+        if (child->isWidgetType())
+            storedOrder_.append(static_cast<QWidget*>(child));
+    }
+}
+
+void frmDisplay::ResetToStoredState()
+{
+    for (const StoredLabel& stored : std::as_const(storedLabels_)) {
+        if (stored.label->text() != stored.text)
+            stored.label->setText(stored.text);
+        if (stored.label->geometry() != stored.place)
+            stored.label->setGeometry(stored.place);
+    }
+    ui_->PicMoonPhase->setPixmap(IMGMoon(kStoredPicture));
+    for (QWidget* widget : std::as_const(storedOrder_))
+        widget->raise();
+    ui_->cmdBack->setFocus();
+    centred_ = false;
+}
 
 QPixmap frmDisplay::IMGMoon(int k) const
 {
