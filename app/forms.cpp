@@ -84,7 +84,9 @@ frmExitScreen* Forms::exitScreen()
 
 bool Forms::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == main_ && event->type() == QEvent::Paint) {
+    // The event's type first: a window being destroyed still sends events, and is then no
+    // longer an frmMain.
+    if (event->type() == QEvent::Paint && watched == main_) {
         main_->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
             if (main_ && main_->isVisible())
