@@ -4,9 +4,9 @@
 #include "ui/display_window.h"
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
-#include "ui/moon_pictures.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
 Forms::Forms(Sources sources, QObject* parent) : QObject(parent), sources_(std::move(sources))
@@ -40,21 +40,19 @@ frmMain* Forms::main()
 {
     if (!main_ && !ending_) {
         main_ = new frmMain;
-        // Today's moon picture comes from the display window's picture list, which creates that
-        // window, hidden.
-        main_->SetMoonPictureSource([this](int k) {
-            frmDisplay* window = display();
-            return window ? window->IMGMoon(k) : lunetide::ui::MoonPicture(k);
-        });
         if (sources_.today)
             main_->SetTodaySource(sources_.today);
         if (sources_.clock)
             main_->SetClockSource(sources_.clock);
         connect(main_, &frmMain::readingRequested, this, &Forms::showReading);
+        // The clock reaches a display window that exists; it never creates one.
         connect(main_, &frmMain::clockTicked, this, [this](const QString& text) {
-            if (frmDisplay* window = display())
-                window->SetDateTime(text);
+            if (display_)
+                display_->SetDateTime(text);
         });
+        // The display window is built once the main window is on screen and the event loop is
+        // idle, so that start-up shows the main window first and the first request is quick.
+        main_->installEventFilter(this);
         connect(main_, &frmMain::unloading, this, &Forms::mainUnloading);
         main_->Form_Load();
     }
@@ -82,6 +80,20 @@ frmExitScreen* Forms::exitScreen()
         });
     }
     return exitScreen_;
+}
+
+bool Forms::eventFilter(QObject* watched, QEvent* event)
+{
+    // The event's type first: a window being destroyed still sends events, and is then no
+    // longer an frmMain.
+    if (event->type() == QEvent::Paint && watched == main_) {
+        main_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (main_ && main_->isVisible())
+                display();
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QWidget* Forms::loaded(Window window) const
@@ -136,24 +148,22 @@ void Forms::showReading(const ReadingRequest& request)
     window->show();
 }
 
-// Back: the display window is unloaded and the main window shown again; the next request fills
-// a display window created afresh. The exit screen is loaded by the unload step but stays hidden.
+// Back: the display window is hidden and put back to its stored state, ready for the next
+// request, and the main window shown again. The exit screen is loaded, as leaving the display
+// window would, but stays hidden.
 void Forms::returnToMain()
 {
-    returningToMain_ = true;
-    unload(Window::Display);
-    returningToMain_ = false;
+    if (display_) {
+        display_->hide();
+        display_->ResetToStoredState();
+    }
+    if (!ending_)
+        exitScreen();
     if (frmMain* window = main())
         window->show();
     hideStartupIfLoaded();
     if (exitScreen_)
         exitScreen_->hide();
-    // The main window's clock would create the next display window, hidden, within a second;
-    // creating it as soon as the main window is back on screen keeps the next request quick.
-    QTimer::singleShot(0, this, [this] {
-        if (main_)
-            display();
-    });
 }
 
 // The main window's unload step: the exit screen takes its place.
@@ -168,13 +178,11 @@ void Forms::mainUnloading()
     main_ = nullptr;
 }
 
-// The display window's unload step: the exit screen takes its place, except on the way back to
-// the main window, where it is only loaded so that it never flashes up.
+// The display window's unload step: the exit screen takes its place.
 void Forms::displayUnloading()
 {
     if (!ending_) {
-        frmExitScreen* exit = exitScreen();
-        if (exit && !returningToMain_)
+        if (frmExitScreen* exit = exitScreen())
             exit->show();
     }
     hideStartupIfLoaded();

@@ -15,7 +15,8 @@ struct ReadingRequest;
 // The window registry. It holds at most one of each window, creates a window the first time
 // anything asks for it (hidden), unloads it, and carries out every move between windows: the
 // reading request, Back, the clock reaching the display window, the unload steps of the working
-// windows and the end of the application.
+// windows and the end of the application. One display window serves every request: it is built
+// once the main window is on screen and idle, and Back puts it back to its stored state.
 class Forms : public QObject {
     Q_OBJECT
 
@@ -49,6 +50,9 @@ public:
     void EndApplication();
     bool hasEnded() const { return ending_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The window if it is loaded, without creating it.
     QWidget* loaded(Window window) const;
@@ -64,5 +68,4 @@ private:
     QPointer<frmDisplay> display_;
     QPointer<frmExitScreen> exitScreen_;
     bool ending_ = false;
-    bool returningToMain_ = false;
 };

@@ -10,12 +10,11 @@ using namespace lunetide;
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::frmAbout>())
 {
-    ui_->setupUi(this);
     // A fixed dialog frame with a close button only; as a dialog with a parent it gets no
     // taskbar button of its own.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    ui::SetFixedWindowFlags(this);
+    ui_->setupUi(this);
+    ui::MakeFixedWindow(this);
     setWindowIcon(ui::AppIcon());
 
     ui_->picIcon->setPixmap(ui::AppIconPixmap(32));

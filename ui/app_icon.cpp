@@ -82,9 +82,12 @@ QPixmap AppIconPixmap(int size)
 
 QIcon AppIcon()
 {
+    // Only the sizes a window icon is shown at: the title bar, the window list and the task
+    // switcher. Under X11 every size of a window's icon is sent to the server with each new
+    // window, and the large ones cost most of the drawing.
     static const QIcon icon = [] {
         QIcon all;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (int size : {16, 32, 48})
             all.addPixmap(DrawIcon(size));
         return all;
     }();

@@ -8,7 +8,7 @@
 
 namespace lunetide::ui {
 
-// The icon at every usual size (16 to 256 pixels).
+// The window icon: 16, 32 and 48 pixels.
 QIcon AppIcon();
 
 // The icon at one size in device-independent pixels, sharp on high-DPI screens.

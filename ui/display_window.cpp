@@ -47,6 +47,7 @@ void SetWrappedText(QLabel* label, const QString& text)
 frmDisplay::frmDisplay(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::frmDisplay>())
 {
+    ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
@@ -67,8 +68,7 @@ frmDisplay::frmDisplay(QWidget* parent)
              ui_->lblMoonInElementDesc, ui_->lblFullBrand, ui_->lblCobrand})
         ui::GrowToWrappedText(label);
 
-    ShowMoonPicture(kStoredPicture,
-                    Text(PhaseTextsOf(PhaseOf(kStoredPicture - 1), TextCopy::Display).name));
+    ShowStoredPicture();
 
     // Esc leaves the window; Enter clicks the focused button, or Exit when no button has the focus.
     ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
@@ -91,9 +91,40 @@ frmDisplay::frmDisplay(QWidget* parent)
     connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
 
     ui_->cmdBack->setFocus();
+    StoreState();
 }
 
 frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::StoreState()
+{
+    for (QLabel* label : centralWidget()->findChildren<QLabel*>()) {
+        if (label != ui_->PicMoonPhase)
+            storedLabels_.append({label, label->text(), label->geometry(), label->font()});
+    }
+    for (QObject* child : centralWidget()->children()) {
+        if (child->isWidgetType())
+            storedOrder_.append(static_cast<QWidget*>(child));
+    }
+}
+
+void frmDisplay::ResetToStoredState()
+{
+    for (const StoredLabel& stored : std::as_const(storedLabels_)) {
+        if (stored.label->text() != stored.text)
+            stored.label->setText(stored.text);
+        if (stored.label->geometry() != stored.place)
+            stored.label->setGeometry(stored.place);
+        // A text too long for its frame may have narrowed the label's font.
+        if (stored.label->font() != stored.font)
+            stored.label->setFont(stored.font);
+    }
+    ShowStoredPicture();
+    for (QWidget* widget : std::as_const(storedOrder_))
+        widget->raise();
+    ui_->cmdBack->setFocus();
+    centred_ = false;
+}
 
 QPixmap frmDisplay::IMGMoon(int k) const
 {
@@ -103,6 +134,13 @@ QPixmap frmDisplay::IMGMoon(int k) const
 void frmDisplay::ShowMoonPicture(int k, const QString& phaseName)
 {
     ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(k), k, phaseName);
+}
+
+// The picture the form stores, until a reading replaces it.
+void frmDisplay::ShowStoredPicture()
+{
+    ShowMoonPicture(kStoredPicture,
+                    Text(PhaseTextsOf(PhaseOf(kStoredPicture - 1), TextCopy::Display).name));
 }
 
 void frmDisplay::WriteReading(const ReadingRequest& request)

@@ -2,14 +2,17 @@
 
 #include "ui/reading_request.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QRect>
 
 #include <memory>
 
 namespace Ui {
 class frmDisplay;
 }
+class QLabel;
 
 // The reading display window: shows one reading written into it by the reading request. It
 // computes nothing; Back and leaving the window are signalled to the window registry, which
@@ -31,6 +34,11 @@ public:
     // The current time and date, written once a second by the main window's clock.
     void SetDateTime(const QString& clockText);
 
+    // Puts the window back as it was built, so that the next request fills it as it would a new
+    // one: every label's stored text and place, picture 15, the frames in their stored order, the
+    // focus on cmdBack, and centred again at its next show. Call it while the window is hidden.
+    void ResetToStoredState();
+
     Ui::frmDisplay* ui() const { return ui_.get(); }
 
 signals:
@@ -47,8 +55,19 @@ protected:
 private:
     // Picture k of IMGMoon in PicMoonPhase, described for screen readers by the phase it shows.
     void ShowMoonPicture(int k, const QString& phaseName);
+    void ShowStoredPicture();
+    void StoreState();
+
+    struct StoredLabel {
+        QLabel* label;
+        QString text;
+        QRect place;
+        QFont font;
+    };
 
     std::unique_ptr<Ui::frmDisplay> ui_;
+    QList<StoredLabel> storedLabels_;
+    QWidgetList storedOrder_; // the client area's children, back to front
     bool centred_ = false;
     bool unloaded_ = false; // the unload step is signalled once per window
 };

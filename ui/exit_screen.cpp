@@ -66,12 +66,12 @@ const QStringList& frmExitScreen::ExitSupportTexts()
 frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     : QWidget(parent), ui_(std::make_unique<Ui::frmExitScreen>())
 {
-    ui_->setupUi(this);
-    setAttribute(Qt::WA_StyledBackground);
     // A fixed window that stays above other applications' windows and shows without taking the
     // focus; both must be set before the first show.
+    ui::SetFixedWindowFlags(this, Qt::WindowStaysOnTopHint);
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
     ui::MakeFixedWindow(this);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowIcon(ui::AppIcon());
     ui_->Picture1->setPixmap(ui::AppIconPixmap(32));
@@ -83,6 +83,8 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     ui_->Label3->setText(kCatalogueText);
     SetBoxText(ui_->txtMessage, QStringLiteral("Your Message\r\n"));
 
+    // The labels are fitted to their frames as the style sheet draws them (borders included).
+    ensurePolished();
     for (QLabel* label : std::initializer_list<QLabel*>{ui_->Label1, ui_->lblGoToHome})
         ui::SizeToText(label);
     for (QLabel* label : std::initializer_list<QLabel*>{ui_->Label2, ui_->Label3})

@@ -35,10 +35,15 @@ void InstallFontSubstitutes()
     (void)installed;
 }
 
+void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra)
+{
+    const Qt::WindowType type = window->windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
+    window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | extra);
+}
+
 void MakeFixedWindow(QWidget* window)
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint);
     window->setFixedSize(window->size());
 }
 

@@ -33,8 +33,13 @@ inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();
 
-// Makes a top-level window fixed in size at its form's size, with a close button but no minimise
-// or maximise button.
+// Gives a top-level window (or dialog) a fixed frame with a close button but no minimise or
+// maximise button, plus any extra flags. Call it before the form is built: flags set afterwards
+// never compare equal (Qt adds the system-menu hint), so the window would be re-created and every
+// styled widget polished a second time.
+void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra = {});
+
+// Fixes a top-level window's size at its current (the form's) size.
 void MakeFixedWindow(QWidget* window);
 
 // Centres a top-level window on the screen it will appear on.

@@ -11,6 +11,7 @@
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/moon_picture_box.h"
+#include "ui/moon_pictures.h"
 #include "web/links.h"
 
 #include <QCloseEvent>
@@ -52,9 +53,13 @@ void ShowText(QLabel* label, const QString& text)
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()),
-      today_([] { return QDate::currentDate(); }), clock_(&lunetide::ui::ClockTextNow)
+      moonPicture_(&lunetide::ui::MoonPicture), today_([] { return QDate::currentDate(); }),
+      clock_(&lunetide::ui::ClockTextNow)
 {
+    // The date lists' drop-down buttons; the resource is compiled into this static library.
+    Q_INIT_RESOURCE(look);
     lunetide::ui::InstallFontSubstitutes();
+    lunetide::ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     setWindowTitle(lunetide::ui::kWindowCaption);
     setWindowIcon(lunetide::ui::AppIcon());

@@ -30,8 +30,8 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Where today's moon picture comes from (the display window's picture list). Set before
-    // Form_Load.
+    // Where today's moon picture comes from: the moon pictures unless a test replaces them. Set
+    // before Form_Load.
     void SetMoonPictureSource(MoonPictureSource source);
     // Today's date and the clock text; the system clock unless a test pins them.
     void SetTodaySource(TodaySource source);

@@ -84,8 +84,8 @@ private slots:
     void startupShowsOnlyTheMainWindow();
     void secondCopyEndsWithoutAWindow();
     void requestShowsTheDisplayWindowAlone();
-    void backShowsTheMainWindowAndAFreshDisplay();
-    void clockReachesTheDisplayWindowEvenAfterItWasUnloaded();
+    void backShowsTheMainWindowAndAResetDisplay();
+    void clockNeverCreatesTheDisplayWindow();
     void exitFromTheMainWindow_data();
     void exitFromTheMainWindow();
     void exitFromTheDisplayWindow_data();
@@ -129,9 +129,13 @@ void FormsTest::startupShowsOnlyTheMainWindow()
 {
     QVERIFY(RunStartup(*forms_, services_));
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
-    // The main window's load created the display window, hidden, for today's moon picture.
-    QCOMPARE(LoadedWindows(*forms_), QStringList({"frmStartup", "frmMain", "frmDisplay"}));
+    // No display window until the main window is on screen and the event loop idle.
+    QCOMPARE(LoadedWindows(*forms_), QStringList({"frmStartup", "frmMain"}));
     QCOMPARE(loopsEnded_, 0);
+
+    QVERIFY(QTest::qWaitForWindowExposed(forms_->main()));
+    QTRY_VERIFY(forms_->isLoaded(Window::Display));
+    QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
 }
 
 void FormsTest::secondCopyEndsWithoutAWindow()
@@ -166,7 +170,7 @@ void FormsTest::requestShowsTheDisplayWindowAlone()
     QCOMPARE(shown->lblDateTime->text(), "6:28:03 PM ; 12/6/2026");
 }
 
-void FormsTest::backShowsTheMainWindowAndAFreshDisplay()
+void FormsTest::backShowsTheMainWindowAndAResetDisplay()
 {
     QVERIFY(RunStartup(*forms_, services_));
     frmMain* main = forms_->main();
@@ -175,18 +179,14 @@ void FormsTest::backShowsTheMainWindowAndAFreshDisplay()
 
     QTest::mouseClick(first->ui()->cmdBack, Qt::LeftButton);
     Settle();
-    QVERIFY(first.isNull());
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
     QVERIFY(forms_->isLoaded(Window::ExitScreen));
     QVERIFY(!forms_->exitScreen()->isVisible());
-    // The next display window is built, hidden, as soon as the main window is back.
-    QCoreApplication::processEvents();
-    QVERIFY(forms_->isLoaded(Window::Display));
-    QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
 
-    // The next request fills a display window built afresh: the zodiacal reading comes to the
-    // front and the moon-phase labels are back at their placeholders.
+    // The next request fills the same window, back at its stored state: the zodiacal reading
+    // comes to the front and the moon-phase labels show their placeholders again.
     Request(main, 20, 1, 1950, &Ui::frmMain::optZodiacalMoon);
+    QCOMPARE(forms_->display(), first.data());
     const Ui::frmDisplay* shown = forms_->display()->ui();
     QCOMPARE(VisibleWindows(), QStringList{"frmDisplay"});
     QCOMPARE(shown->lblMoonInSunsign->text(), "Moon In Aquarius");
@@ -194,19 +194,27 @@ void FormsTest::backShowsTheMainWindowAndAFreshDisplay()
     QCOMPARE(shown->lblGivenDate->text(), "23/12/2007");
 }
 
-void FormsTest::clockReachesTheDisplayWindowEvenAfterItWasUnloaded()
+// The clock writes into the display window when there is one, and never builds one.
+void FormsTest::clockNeverCreatesTheDisplayWindow()
 {
     QVERIFY(RunStartup(*forms_, services_));
-    forms_->unload(Window::Display);
-    Settle();
-    QVERIFY(!forms_->isLoaded(Window::Display));
-
     QTimer* timer = forms_->main()->findChild<QTimer*>("Timer1");
     QVERIFY(timer);
     QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
-    QVERIFY(forms_->isLoaded(Window::Display));
+    QVERIFY(!forms_->isLoaded(Window::Display));
+
+    QVERIFY(QTest::qWaitForWindowExposed(forms_->main()));
+    QTRY_VERIFY(forms_->isLoaded(Window::Display));
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
     QVERIFY(!forms_->display()->isVisible());
     QCOMPARE(forms_->display()->ui()->lblDateTime->text(), "6:28:03 PM ; 12/6/2026");
+
+    // Gone after an exit from the display window, it stays gone.
+    Request(forms_->main(), 1, 1, 1901, &Ui::frmMain::optMoonPhase);
+    forms_->unload(Window::Display);
+    Settle();
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+    QVERIFY(!forms_->isLoaded(Window::Display));
 }
 
 void FormsTest::exitFromTheMainWindow_data()
@@ -226,6 +234,7 @@ void FormsTest::exitFromTheMainWindow()
     frmMain* main = forms_->main();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
+    QTRY_VERIFY(forms_->isLoaded(Window::Display)); // built, hidden, once the main window is up
 
     if (how == "button")
         QTest::mouseClick(main->ui()->cmdExit, Qt::LeftButton);

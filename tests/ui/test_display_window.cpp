@@ -132,6 +132,8 @@ private slots:
 
     void freshWindowShowsItsStoredLayout();
     void stackingAndFocus();
+    void resetWindowMatchesAFreshOne_data();
+    void resetWindowMatchesAFreshOne();
     void menuBar();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
@@ -205,6 +207,70 @@ void DisplayWindowTest::stackingAndFocus()
           static_cast<QWidget*>(ui->cmdBack)}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void DisplayWindowTest::resetWindowMatchesAFreshOne_data()
+{
+    QTest::addColumn<QList<ReadingKind>>("kinds");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("moon phase") << QList<ReadingKind>{ReadingKind::MoonPhase}
+                                << QDate(2007, 12, 23);
+    QTest::newRow("zodiacal") << QList<ReadingKind>{ReadingKind::ZodiacalMoon}
+                              << QDate(1950, 9, 30);
+    QTest::newRow("elemental") << QList<ReadingKind>{ReadingKind::ElementalMoon}
+                               << QDate(1901, 3, 1);
+    QTest::newRow("all three") << QList<ReadingKind>{ReadingKind::MoonPhase,
+                                                     ReadingKind::ElementalMoon,
+                                                     ReadingKind::ZodiacalMoon}
+                               << QDate(2050, 6, 5);
+}
+
+// A window that has shown readings and is put back to its stored state shows what a window built
+// afresh shows, control by control.
+void DisplayWindowTest::resetWindowMatchesAFreshOne()
+{
+    QFETCH(QList<ReadingKind>, kinds);
+    QFETCH(QDate, date);
+    frmDisplay used;
+    for (ReadingKind kind : kinds)
+        used.WriteReading(RequestFor(kind, date));
+    used.SetDateTime(QStringLiteral("12:00:00 AM ; 1/1/2000"));
+    QVERIFY(ShowActive(used));
+    used.ui()->cmdExit->setFocus();
+    used.move(used.pos() + QPoint(40, 30));
+    used.hide();
+    used.ResetToStoredState();
+
+    frmDisplay fresh;
+    for (frmDisplay* window : {&used, &fresh}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QCOMPARE(used.pos(), fresh.pos());
+    QCOMPARE(used.focusWidget(), used.ui()->cmdBack);
+    QCOMPARE(fresh.focusWidget(), fresh.ui()->cmdBack);
+    const QList<QWidget*> usedControls = used.findChildren<QWidget*>();
+    const QList<QWidget*> freshControls = fresh.findChildren<QWidget*>();
+    QCOMPARE(usedControls.size(), freshControls.size());
+    for (qsizetype i = 0; i < usedControls.size(); ++i) {
+        const QWidget* a = usedControls[i];
+        const QWidget* b = freshControls[i];
+        const QByteArray name = a->objectName().toUtf8();
+        QCOMPARE(a->objectName(), b->objectName());
+        QVERIFY2(a->geometry() == b->geometry(), name);
+        QVERIFY2(a->isVisible() == b->isVisible(), name);
+        if (auto* label = qobject_cast<const QLabel*>(a)) {
+            const auto* other = static_cast<const QLabel*>(b);
+            QVERIFY2(label->text() == other->text(), name);
+            QVERIFY2(PictureOf(label) == PictureOf(other), name);
+        }
+        QStringList order[2];
+        for (int w = 0; w < 2; ++w) {
+            for (const QObject* child : (w == 0 ? a : b)->children())
+                order[w] << child->objectName();
+        }
+        QVERIFY2(order[0] == order[1], name); // front-to-back order of the frames and labels
     }
 }
 

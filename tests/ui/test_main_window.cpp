@@ -276,6 +276,9 @@ void MainWindowTest::todaysTextsFitTheirLabels()
     for (const QDate& today : days) {
         auto window = LoadedWindow(today);
         for (QLabel* label : window->findChildren<QLabel*>()) {
+            // The picture box keeps its 52 x 52 and cuts a larger picture, as it should.
+            if (!label->pixmap().isNull())
+                continue;
             const QString what = today.toString(Qt::ISODate) + " " + label->objectName();
             const QSize shown = (label->geometry() & label->parentWidget()->rect()).size();
             const QSize needed = label->wordWrap()
