@@ -120,8 +120,10 @@ void frmDisplay::ResetToStoredState()
             stored.label->setFont(stored.font);
     }
     ShowStoredPicture();
-    for (QWidget* widget : std::as_const(storedOrder_))
+    for (QWidget* widget : std::as_const(storedOrder_)) {
         widget->raise();
+        widget->show();
+    }
     ui_->cmdBack->setFocus();
     centred_ = false;
 }
@@ -172,9 +174,14 @@ void frmDisplay::WriteReading(const ReadingRequest& request)
         break;
     }
     // In front of the other two frames, but still behind the strips, which cover the one-pixel
-    // overlaps with the middle band.
-    if (shown)
-        shown->stackUnder(ui_->Frame5);
+    // overlaps with the middle band. The other two lie exactly under it, so hiding them changes
+    // no pixel; it spares painting them and their labels at every show, and keeps screen readers
+    // and the Tab key away from texts no one can see.
+    if (!shown)
+        return;
+    shown->stackUnder(ui_->Frame5);
+    for (QFrame* frame : {ui_->fraMoonPhase, ui_->fraZodiacalMoon, ui_->fraElementalMoon})
+        frame->setVisible(frame == shown);
 }
 
 void frmDisplay::SetDateTime(const QString& clockText)

@@ -28,15 +28,16 @@ public:
     QPixmap IMGMoon(int k) const;
 
     // Writes what the request carries into the controls of its reading kind and brings that
-    // kind's frame to the front. Controls of the other kinds keep what they show.
+    // kind's frame to the front; the two frames it covers are hidden. Controls of the other kinds
+    // keep what they show.
     void WriteReading(const ReadingRequest& request);
 
     // The current time and date, written once a second by the main window's clock.
     void SetDateTime(const QString& clockText);
 
     // Puts the window back as it was built, so that the next request fills it as it would a new
-    // one: every label's stored text and place, picture 15, the frames in their stored order, the
-    // focus on cmdBack, and centred again at its next show. Call it while the window is hidden.
+    // one: every label's stored text and place, picture 15, the frames shown in their stored order,
+    // the focus on cmdBack, and centred again at its next show. Call it while the window is hidden.
     void ResetToStoredState();
 
     Ui::frmDisplay* ui() const { return ui_.get(); }
@@ -67,7 +68,7 @@ private:
 
     std::unique_ptr<Ui::frmDisplay> ui_;
     QList<StoredLabel> storedLabels_;
-    QWidgetList storedOrder_; // the client area's children, back to front
+    QWidgetList storedOrder_; // the client area's children, back to front, all shown in the form
     bool centred_ = false;
     bool unloaded_ = false; // the unload step is signalled once per window
 };
