@@ -70,6 +70,11 @@ frmDisplay::frmDisplay(QWidget* parent)
 
     ShowStoredPicture();
 
+    // lblFullBrand lies exactly on lblCobrand. Filling its background from its palette, which the
+    // style sheet gives the same orange it paints, tells Qt the label is opaque, so the covered
+    // label is no longer painted at every show.
+    ui_->lblFullBrand->setAutoFillBackground(true);
+
     // Esc leaves the window; Enter clicks the focused button, or Exit when no button has the focus.
     ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
 
