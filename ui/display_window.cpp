@@ -3,6 +3,7 @@
 #include "core/correspondence.h"
 #include "ui/about_box.h"
 #include "ui/app_icon.h"
+#include "ui/core_text.h"
 #include "ui/default_cancel.h"
 #include "ui/label_fit.h"
 #include "ui/look.h"
@@ -15,17 +16,13 @@
 #include <QMenuBar>
 
 using namespace lunetide;
+using lunetide::ui::CoreText;
 
 namespace {
 
 constexpr int kClientWidth = 569;
 constexpr int kClientHeight = 329;
 constexpr int kStoredPicture = 15;
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Sets the text of a label that sizes itself: it takes the size of its text on one line and keeps
 // its left and top edges as the form placed them.
@@ -147,7 +144,7 @@ void frmDisplay::ShowMoonPicture(int k, const QString& phaseName)
 void frmDisplay::ShowStoredPicture()
 {
     ShowMoonPicture(kStoredPicture,
-                    Text(PhaseTextsOf(PhaseOf(kStoredPicture - 1), TextCopy::Display).name));
+                    CoreText(PhaseTextsOf(PhaseOf(kStoredPicture - 1), TextCopy::Display).name));
 }
 
 void frmDisplay::WriteReading(const ReadingRequest& request)

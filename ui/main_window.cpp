@@ -6,6 +6,7 @@
 #include "ui/about_box.h"
 #include "ui/app_icon.h"
 #include "ui/clock_text.h"
+#include "ui/core_text.h"
 #include "ui/default_cancel.h"
 #include "ui/label_fit.h"
 #include "ui/look.h"
@@ -24,6 +25,7 @@
 namespace {
 
 using lunetide::TextCopy;
+using lunetide::ui::CoreText;
 
 constexpr int kClientWidth = 681;
 constexpr int kClientHeight = 550;
@@ -36,11 +38,6 @@ const QString kNoPhaseName = QStringLiteral("Phase Unknown");
 const QString kNoPhaseText =
     QStringLiteral("The system clock says the year is %1. The moon's age can be reckoned for the "
                    "years 1000 to 9999 only: set the clock right to see today's moon phase.");
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void ShowText(QLabel* label, const QString& text)
 {
@@ -144,13 +141,13 @@ void frmMain::Form_Load()
     try {
         const lunetide::Reading reading =
             lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
-        const QString phaseName = Text(reading.phaseTexts.name);
+        const QString phaseName = CoreText(reading.phaseTexts.name);
         // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
         if (moonPicture_)
             lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(reading.picture),
                                           reading.picture, phaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
-        ShowText(ui_->lblCurrentMoonPhaseDesc, Text(reading.phaseTexts.text));
+        ShowText(ui_->lblCurrentMoonPhaseDesc, CoreText(reading.phaseTexts.text));
     } catch (const std::exception&) {
         ui_->PicCurrentMoonPhase->clear();
         ui_->PicCurrentMoonPhase->setAccessibleDescription(kNoPhaseName);
@@ -162,14 +159,14 @@ void frmMain::Form_Load()
     // Every month and day the system clock reports has a sign.
     const lunetide::SunSign sign = *lunetide::SunSignOfToday(todayMonth_, todayDay_);
     const lunetide::SignTexts signTexts = lunetide::SignTextsOf(sign, TextCopy::Today);
-    ShowText(ui_->lblCurrentMoonInSunsign, Text(signTexts.title));
-    ShowText(ui_->lblCurrentMoonInSunsignKeywords, Text(signTexts.keyword));
-    ShowText(ui_->lblCurrentMoonInSunsignDesc, Text(signTexts.text));
+    ShowText(ui_->lblCurrentMoonInSunsign, CoreText(signTexts.title));
+    ShowText(ui_->lblCurrentMoonInSunsignKeywords, CoreText(signTexts.keyword));
+    ShowText(ui_->lblCurrentMoonInSunsignDesc, CoreText(signTexts.text));
 
     const lunetide::ElementTexts elementTexts =
         lunetide::ElementTextsOf(lunetide::ElementOf(sign), TextCopy::Today);
-    ShowText(ui_->lblCurrentMoonInElement, Text(elementTexts.name));
-    ShowText(ui_->lblCurrentMoonInElementDesc, Text(elementTexts.text));
+    ShowText(ui_->lblCurrentMoonInElement, CoreText(elementTexts.name));
+    ShowText(ui_->lblCurrentMoonInElementDesc, CoreText(elementTexts.text));
 
     timer1_->start();
 }
@@ -230,8 +227,8 @@ void frmMain::cmdCalculateMoonPhase_Click()
             lunetide::ReadingOf(yearText.toInt(), month, dayText.toInt(), TextCopy::Display);
         request.kind = ReadingKind::MoonPhase;
         request.picture = reading.picture;
-        request.phaseName = Text(reading.phaseTexts.name);
-        request.phaseText = Text(reading.phaseTexts.text);
+        request.phaseName = CoreText(reading.phaseTexts.name);
+        request.phaseText = CoreText(reading.phaseTexts.text);
         request.dateTime = clock_();
         request.givenDate = QStringLiteral("%1/%2/%3").arg(month).arg(dayText, yearText);
     } else if (ui_->optZodiacalMoon->isChecked()) {
@@ -239,9 +236,9 @@ void frmMain::cmdCalculateMoonPhase_Click()
         StoreChosenDateSign();
         if (const auto texts = lunetide::SignTextsOf(chosenDateSign_, TextCopy::Display)) {
             request.hasSign = true;
-            request.signTitle = Text(texts->title);
-            request.keyword = Text(texts->keyword);
-            request.signText = Text(texts->text);
+            request.signTitle = CoreText(texts->title);
+            request.keyword = CoreText(texts->keyword);
+            request.signText = CoreText(texts->text);
         }
     } else if (ui_->optElementalMoon->isChecked()) {
         request.kind = ReadingKind::ElementalMoon;
@@ -250,8 +247,8 @@ void frmMain::cmdCalculateMoonPhase_Click()
             const lunetide::ElementTexts texts =
                 lunetide::ElementTextsOf(lunetide::ElementOf(*sign), TextCopy::Display);
             request.hasSign = true;
-            request.elementName = Text(texts.name);
-            request.elementText = Text(texts.text);
+            request.elementName = CoreText(texts.name);
+            request.elementText = CoreText(texts.text);
         }
     }
     emit readingRequested(request);
