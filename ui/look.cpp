@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
@@ -33,6 +34,26 @@ void InstallFontSubstitutes()
         return true;
     }();
     (void)installed;
+}
+
+QFont VerdanaFont(qreal points, Weight weight, Underline underline)
+{
+    QFont font(kVerdana);
+    font.setPointSizeF(points);
+    font.setBold(weight == Weight::Bold);
+    font.setUnderline(underline == Underline::Yes);
+    return font;
+}
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(), text);
+    if (background.isValid()) {
+        palette.setColor(widget->backgroundRole(), background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
 }
 
 void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra)
