@@ -47,10 +47,18 @@ QFont VerdanaFont(qreal points, Weight weight, Underline underline)
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background)
 {
+    // The roles a style sheet's `color` and `background-color` set.
     QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(), text);
+    for (QPalette::ColorRole role :
+         {QPalette::ButtonText, widget->foregroundRole(), QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, text);
+    QColor placeholder = text;
+    placeholder.setAlpha((text.alpha() + 1) / 2);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
     if (background.isValid()) {
-        palette.setColor(widget->backgroundRole(), background);
+        for (QPalette::ColorRole role :
+             {QPalette::Base, QPalette::Button, widget->backgroundRole(), QPalette::Window})
+            palette.setColor(role, background);
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);

@@ -35,8 +35,9 @@ enum class Weight { Normal, Bold };
 enum class Underline { No, Yes };
 QFont VerdanaFont(qreal points, Weight weight, Underline underline = Underline::No);
 
-// Gives a widget its text colour, and when a background colour is given, fills its background with
-// it. A filled widget is opaque to Qt, which then skips what lies under it when painting.
+// Gives a widget the colours a style sheet's `color` and `background-color` give it. A widget
+// given a background fills it, and is then opaque to Qt, which skips what lies under it when
+// painting.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
 // Where Verdana or MS Sans Serif is not installed, the nearest installed sans-serif stands in for

@@ -46,10 +46,12 @@ void ShowText(QLabel* label, const QString& text)
         lunetide::ui::GrowToText(label);
 }
 
-// The labels' colours and fonts. They are set here rather than by rules of the window's style
-// sheet: a label that a rule matches has its palette and font worked out by the style sheet when it
-// is polished, which costs more at start-up than the label's whole painting.
-void StyleLabels(Ui::frmMain& ui)
+// The colours and fonts of the labels, option buttons and plain frames. They are set here rather
+// than by rules of the window's style sheet: a widget that a rule matches has its palette and font
+// worked out by the style sheet when it is polished, which for a plain colour and font costs more
+// at start-up than painting the widget. The style sheet keeps what a palette cannot draw: group
+// boxes, lists and buttons.
+void StyleWidgets(Ui::frmMain& ui)
 {
     using namespace lunetide::ui;
     const QFont plain = VerdanaFont(8.25, Weight::Normal);
@@ -78,6 +80,13 @@ void StyleLabels(Ui::frmMain& ui)
     // painting too.
     for (QLabel* label : {ui.lblCobrand, ui.lblFullBrand})
         style(label, boldLink, colour::Black, colour::Orange);
+    for (QRadioButton* option : {ui.optMoonPhase, ui.optZodiacalMoon, ui.optElementalMoon}) {
+        option->setFont(bold);
+        SetColours(option, colour::Orange);
+    }
+    SetColours(ui.Frame1, colour::Orange, colour::Black);
+    for (QFrame* frame : {ui.Frame2, ui.Frame5})
+        SetColours(frame, colour::Black, colour::Orange);
 }
 
 } // namespace
@@ -92,7 +101,7 @@ frmMain::frmMain(QWidget* parent)
     lunetide::ui::InstallFontSubstitutes();
     lunetide::ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
-    StyleLabels(*ui_);
+    StyleWidgets(*ui_);
     setWindowTitle(lunetide::ui::kWindowCaption);
     setWindowIcon(lunetide::ui::AppIcon());
     ui_->centralwidget->setFixedSize(kClientWidth, kClientHeight);
