@@ -165,12 +165,17 @@ void frmMain::SetClockSource(ClockSource source)
 
 void frmMain::Form_Load()
 {
+    // Each list is filled in one insertion rather than item by item.
+    QStringList days;
     for (int day = 1; day <= 31; ++day)
-        ui_->cboDate->addItem(QString::number(day));
+        days << QString::number(day);
+    ui_->cboDate->addItems(days);
     ui_->cboMonth->addItems({"January", "February", "March", "April", "May", "June", "July",
                              "August", "September", "October", "November", "December"});
+    QStringList years;
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        ui_->cboYear->addItem(QString::number(year));
+        years << QString::number(year);
+    ui_->cboYear->addItems(years);
     ui_->cboDate->setCurrentIndex(0);
     ui_->cboMonth->setCurrentIndex(0);
     ui_->cboYear->setCurrentIndex(0);
