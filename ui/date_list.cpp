@@ -1,5 +1,6 @@
 #include "ui/date_list.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QFrame>
 
@@ -15,4 +16,14 @@ void DateList::changeEvent(QEvent* event)
         return;
     }
     QComboBox::changeEvent(event);
+}
+
+void DateList::showPopup()
+{
+    // What QComboBox does at a font change once its popup exists, done for the font changes the
+    // popup missed.
+    QWidget* popup = view()->window();
+    if (popup->font() != font())
+        popup->setFont(font());
+    QComboBox::showPopup();
 }
