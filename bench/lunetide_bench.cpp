@@ -9,6 +9,7 @@
 
 #include "app/forms.h"
 #include "app/startup.h"
+#include "ui/cached_text_style.h"
 #include "ui/display_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
@@ -139,6 +140,7 @@ int ChildStartup(Shown what)
         shown = ShowFloorWindow();
     } else {
         lunetide::ui::InstallFontSubstitutes();
+        lunetide::ui::InstallCachedTextStyle();
         forms = new Forms(QuietSources());
         RunStartup(*forms, QuietServices());
         shown = forms->main();
@@ -187,6 +189,7 @@ int ChildRequests()
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     lunetide::ui::InstallFontSubstitutes();
+    lunetide::ui::InstallCachedTextStyle();
     Forms forms(QuietSources());
     RunStartup(forms, QuietServices());
     frmMain* main = forms.main();
@@ -247,6 +250,7 @@ int ChildIdle(bool bare)
         WaitExposed(&bareWindow);
     } else {
         lunetide::ui::InstallFontSubstitutes();
+        lunetide::ui::InstallCachedTextStyle();
         forms = new Forms(QuietSources());
         RunStartup(*forms, QuietServices());
         WaitExposed(forms->main());
