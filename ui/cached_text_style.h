@@ -6,16 +6,18 @@
 
 namespace lunetide::ui {
 
-// The application's style with one change: a text drawn a second time in the same font, colour,
+// The application's style with one change: a text drawn again in the same place, font, colour,
 // box and alignment is not laid out and shaped again. Every label, button and menu title goes
 // through QStyle::drawItemText, and Qt lays out the whole text anew at every paint, which is most
-// of the cost of showing a window. From its second drawing on, such a text is kept as a picture of
-// exactly the pixels Qt drew, and drawn from that picture.
+// of the cost of showing a window. At a text's second drawing, a picture of it is made and drawn
+// in its place through the same painter; only if that gives exactly the pixels the text gave is
+// the picture kept and drawn from then on.
 //
-// A kept picture is used only where it gives the same pixels as drawing the text: at a whole-pixel
-// offset, unscaled, opaque, with the painter's usual composition. The first time a picture would
-// be kept, a sample is drawn both ways; if the two differ in any pixel (sub-pixel text, gamma-
-// corrected glyph blending), texts are always drawn directly.
+// Pictures are tried only where they can match: at a whole-pixel offset, unscaled, opaque, with
+// the usual composition, on a raster image. A text whose picture does not match (sub-pixel text,
+// a channel rounded differently against its background) is drawn directly, as is every text once
+// several pictures in a row have failed. Pictures take at most a few MiB, the least used dropped
+// first.
 class CachedTextStyle : public QProxyStyle {
 public:
     // Wraps `base`, taking ownership of it.
