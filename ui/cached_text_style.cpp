@@ -15,6 +15,8 @@ namespace {
 // What decides the pixels of a drawn text. Blending a picture over its background can round a
 // channel differently from blending the glyphs themselves over some backgrounds, so a picture is
 // checked in the place it was drawn and kept for that place only: the same widget and position.
+// (A widget made later at a deleted one's address and place, with the same text, font and colour,
+// is the same kind of widget in this program, on the same background.)
 struct TextKey {
     const QPaintDevice* device;
     QPoint place;
@@ -43,18 +45,16 @@ size_t qHash(const TextKey& key, size_t seed = 0)
                       key.size.width(), key.size.height(), key.colour);
 }
 
-// A text seen once has an entry without a picture; from its second drawing on, the entry holds
-// the text's inked pixels and where they lie in the text's box.
+// A kept text: its inked pixels and where they lie from its box's top-left corner.
 struct TextPicture {
-    bool kept = false;
-    int failedChecks = 0;
     QImage image;
     QPoint offset;
 };
 
-// The pictures kept, by bytes; a text seen only once costs a small fixed amount.
-constexpr qsizetype kCacheBytes = 4 * 1024 * 1024;
-constexpr qsizetype kSeenCost = 256;
+// The pictures kept, by bytes, and how many texts seen once are remembered. Texts seen once are
+// remembered apart, so that a clock's ever new texts never push out a kept picture.
+constexpr qsizetype kPictureBytes = 4 * 1024 * 1024;
+constexpr qsizetype kSeenTexts = 512;
 // A text whose picture twice failed to match its direct drawing is always drawn directly; after
 // this many failures in a row (sub-pixel text, gamma-corrected blending) no more are tried.
 constexpr int kMaxFailedChecks = 2;
@@ -63,9 +63,9 @@ constexpr int kMaxFailuresInARow = 8;
 // this much around the box.
 constexpr int kMargin = 6;
 
-// The painter's device position of `rect`, where drawing a picture there gives the same pixels as
-// drawing the text: an unscaled whole-pixel offset, full opacity, the usual composition, and a
-// raster image underneath to check against.
+// Whether a picture can give the same pixels as the text drawn by this painter: an unscaled
+// whole-pixel offset, full opacity, the usual composition, and a raster image underneath to check
+// against.
 bool PictureApplies(const QPainter* painter, int flags)
 {
     const QTransform& transform = painter->deviceTransform();
@@ -121,14 +121,15 @@ QImage TransparentImage(QSize size, int dpiX, int dpiY)
 } // namespace
 
 struct CachedTextStyle::Cache {
-    QCache<TextKey, TextPicture> pictures{kCacheBytes};
+    QCache<TextKey, TextPicture> pictures{kPictureBytes};
+    QCache<TextKey, int> seen{kSeenTexts}; // texts drawn once, with their failed checks
     int kept = 0;
     qint64 drawn = 0;
     int failuresInARow = 0;
 
-    void Failed(TextPicture* entry)
+    void Failed(int* failedChecks)
     {
-        ++entry->failedChecks;
+        ++*failedChecks;
         ++failuresInARow;
     }
 };
@@ -176,19 +177,19 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
                 painter->layoutDirection(),
                 device->logicalDpiX(),
                 device->logicalDpiY()};
-    TextPicture* entry = cache_->pictures.object(key);
-    if (!entry) {
-        cache_->pictures.insert(key, new TextPicture, kSeenCost);
-        drawDirectly();
-        return;
-    }
-    if (entry->kept) {
-        if (!entry->image.isNull())
-            painter->drawImage(rect.topLeft() + entry->offset, entry->image);
+    if (const TextPicture* kept = cache_->pictures.object(key)) {
+        if (!kept->image.isNull())
+            painter->drawImage(rect.topLeft() + kept->offset, kept->image);
         ++cache_->drawn;
         return;
     }
-    if (entry->failedChecks >= kMaxFailedChecks) {
+    int* failedChecks = cache_->seen.object(key);
+    if (!failedChecks) {
+        cache_->seen.insert(key, new int(0));
+        drawDirectly();
+        return;
+    }
+    if (*failedChecks >= kMaxFailedChecks) {
         drawDirectly();
         return;
     }
@@ -199,7 +200,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     QImage picture = TransparentImage(rect.size().grownBy({kMargin, kMargin, kMargin, kMargin}),
                                       key.dpiX, key.dpiY);
     if (picture.logicalDpiX() != key.dpiX || picture.logicalDpiY() != key.dpiY) {
-        entry->failedChecks = kMaxFailedChecks;
+        *failedChecks = kMaxFailedChecks;
         drawDirectly();
         return;
     }
@@ -213,8 +214,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     }
     const QRect inked = InkedBox(picture);
     // Ink that reaches the picture's edge may run on beyond it.
-    const bool whole = !picture.rect().adjusted(0, 0, -1, -1).isEmpty() &&
-                       (inked.isEmpty() || picture.rect().adjusted(1, 1, -1, -1).contains(inked));
+    const bool whole = inked.isEmpty() || picture.rect().adjusted(1, 1, -1, -1).contains(inked);
     const QImage inkedPicture = inked.isEmpty() ? QImage() : picture.copy(inked);
     const QPoint offset = inked.topLeft() - box.topLeft();
 
@@ -226,7 +226,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     drawDirectly();
     // Bytes are put back only into an image the painter owns alone, of whole bytes per pixel.
     if (!whole || around.isEmpty() || !target->isDetached() || target->depth() % 8 != 0) {
-        cache_->Failed(entry);
+        cache_->Failed(failedChecks);
         return;
     }
     const QImage drawn = target->copy(around);
@@ -235,14 +235,14 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
         painter->drawImage(rect.topLeft() + offset, inkedPicture);
     if (target->copy(around) != drawn) {
         CopyInto(target, around.topLeft(), drawn);
-        cache_->Failed(entry);
+        cache_->Failed(failedChecks);
         return;
     }
     cache_->failuresInARow = 0;
 
-    auto* kept = new TextPicture{true, 0, inkedPicture, offset};
-    const qsizetype bytes = kSeenCost + inkedPicture.sizeInBytes();
-    if (cache_->pictures.insert(key, kept, bytes))
+    cache_->seen.remove(key);
+    const qsizetype bytes = std::max<qsizetype>(1, inkedPicture.sizeInBytes());
+    if (cache_->pictures.insert(key, new TextPicture{inkedPicture, offset}, bytes))
         ++cache_->kept;
 }
 
