@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "app/termination_signals.h"
 #include "ui/app_icon.h"
+#include "ui/cached_text_style.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
     lunetide::ui::InstallFontSubstitutes();
+    lunetide::ui::InstallCachedTextStyle();
 
     SingleInstance instance;
     int status = 0;
