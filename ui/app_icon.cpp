@@ -7,6 +7,13 @@
 
 #include <cmath>
 
+// The stored window icon is compiled into this static library; Q_INIT_RESOURCE cannot be used
+// inside a namespace.
+static void InitLookResources()
+{
+    Q_INIT_RESOURCE(look);
+}
+
 namespace lunetide::ui {
 namespace {
 
@@ -84,11 +91,15 @@ QIcon AppIcon()
 {
     // Only the sizes a window icon is shown at: the title bar, the window list and the task
     // switcher. Under X11 every size of a window's icon is sent to the server with each new
-    // window, and the large ones cost most of the drawing.
+    // window, and the large ones cost most of the drawing. The drawn icon is stored at these
+    // sizes, and loading it costs a third of drawing it.
     static const QIcon icon = [] {
+        InitLookResources();
         QIcon all;
-        for (int size : {16, 32, 48})
-            all.addPixmap(DrawIcon(size));
+        for (int size : {16, 32, 48}) {
+            const QPixmap stored(QStringLiteral(":/lunetide/app-icon-%1.png").arg(size));
+            all.addPixmap(stored.size() == QSize(size, size) ? stored : DrawIcon(size));
+        }
         return all;
     }();
     return icon;

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
@@ -33,6 +34,34 @@ void InstallFontSubstitutes()
         return true;
     }();
     (void)installed;
+}
+
+QFont VerdanaFont(qreal points, Weight weight, Underline underline)
+{
+    QFont font(kVerdana);
+    font.setPointSizeF(points);
+    font.setBold(weight == Weight::Bold);
+    font.setUnderline(underline == Underline::Yes);
+    return font;
+}
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background)
+{
+    // The roles a style sheet's `color` and `background-color` set.
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role :
+         {QPalette::ButtonText, widget->foregroundRole(), QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, text);
+    QColor placeholder = text;
+    placeholder.setAlpha((text.alpha() + 1) / 2);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
+    if (background.isValid()) {
+        for (QPalette::ColorRole role :
+             {QPalette::Base, QPalette::Button, widget->backgroundRole(), QPalette::Window})
+            palette.setColor(role, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
 }
 
 void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra)

@@ -29,6 +29,17 @@ inline const QColor Grey{0x80, 0x80, 0x80};
 inline const QString kVerdana = QStringLiteral("Verdana");
 inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
+// Verdana at a size in points, as a style sheet's `font: [bold] <points>pt "Verdana"` gives it,
+// underlined where a style sheet would add `text-decoration: underline`.
+enum class Weight { Normal, Bold };
+enum class Underline { No, Yes };
+QFont VerdanaFont(qreal points, Weight weight, Underline underline = Underline::No);
+
+// Gives a widget the colours a style sheet's `color` and `background-color` give it. A widget
+// given a background fills it, and is then opaque to Qt, which skips what lies under it when
+// painting.
+void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
 // Where Verdana or MS Sans Serif is not installed, the nearest installed sans-serif stands in for
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();

@@ -4,6 +4,7 @@
 #include "ui/moon_pictures.h"
 #include "web/links.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -83,6 +84,8 @@ private slots:
 
     void loadFillsTheListsWhateverToday_data();
     void loadFillsTheListsWhateverToday();
+    void openListsShowTheListsFont_data();
+    void openListsShowTheListsFont();
     void todaysReading_data();
     void todaysReading();
     void todaysTextsFitTheirLabels();
@@ -183,6 +186,40 @@ void MainWindowTest::loadFillsTheListsWhateverToday()
     QCOMPARE(QApplication::focusWidget(), cboYear);
     QCOMPARE(window->windowTitle(), QStringLiteral("Lunetide v1.15"));
     QCOMPARE(window->centralWidget()->size(), QSize(681, 550));
+}
+
+void MainWindowTest::openListsShowTheListsFont_data()
+{
+    QTest::addColumn<QString>("list");
+    for (const char* list : {"cboDate", "cboMonth", "cboYear"})
+        QTest::newRow(list) << QString::fromLatin1(list);
+}
+
+// A list builds its popup only when it is needed: the open list shows the font the style sheet
+// gave the list, and follows the list's font once it exists.
+void MainWindowTest::openListsShowTheListsFont()
+{
+    QFETCH(QString, list);
+    auto window = LoadedWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* combo = Find<QComboBox>(window.get(), qPrintable(list));
+    const QFont font = combo->font();
+    QCOMPARE(font.family(), QStringLiteral("Verdana"));
+    QCOMPARE(font.pointSizeF(), 8.25);
+    QVERIFY(font.bold());
+
+    combo->showPopup();
+    QTRY_VERIFY(combo->view()->isVisible());
+    QCOMPARE(combo->view()->window()->font(), font);
+    combo->hidePopup();
+
+    // The style sheet decides the list's family, size and weight; underlining is the list's own.
+    QFont underlined = font;
+    underlined.setUnderline(true);
+    combo->setFont(underlined);
+    QVERIFY(combo->font().underline());
+    QCOMPARE(combo->view()->window()->font(), combo->font());
 }
 
 void MainWindowTest::todaysReading_data()
