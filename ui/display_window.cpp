@@ -39,6 +39,41 @@ void SetWrappedText(QLabel* label, const QString& text)
     ui::GrowToWrappedText(label);
 }
 
+// The colours and fonts of the labels and frames, set here rather than by rules of a style sheet:
+// a widget that a rule matches is polished and painted through the style-sheet style, which for a
+// plain colour and font costs more at every showing than the painting itself. The style sheet
+// keeps what a palette cannot draw: the buttons' borders.
+void StyleWidgets(Ui::frmDisplay& form)
+{
+    using namespace lunetide::ui;
+    const QFont bold = VerdanaFont(8.25, Weight::Bold);
+    const QFont boldLink = VerdanaFont(8.25, Weight::Bold, Underline::Yes);
+    const auto style = [](QLabel* label, const QFont& font, const QColor& text,
+                          const QColor& background = QColor()) {
+        label->setFont(font);
+        SetColours(label, text, background);
+    };
+    style(form.Label61, VerdanaFont(9, Weight::Bold, Underline::Yes), colour::Black);
+    for (QLabel* label : {form.lblMoonPhaseName, form.lblGivenDate, form.lblDateTime})
+        style(label, bold, colour::White);
+    for (QLabel* label : {form.lblMoonInSunsign, form.lblMoonInElement})
+        style(label, VerdanaFont(11.25, Weight::Bold), colour::White);
+    for (QLabel* label : {form.Label2, form.Label3, form.Label4})
+        style(label, boldLink, colour::Orange);
+    for (QLabel* label :
+         {form.lblMoonInSunsignKeywords, form.lblMoonInSunsignDesc, form.lblMoonInElementDesc})
+        style(label, bold, colour::Orange);
+    style(form.lblMoonPhaseDesc, VerdanaFont(8.25, Weight::Normal), colour::Orange);
+    SetColours(form.PicMoonPhase, colour::Black, colour::Black);
+    // lblFullBrand lies exactly on lblCobrand; filled, it hides the one behind from painting.
+    for (QLabel* label : {form.lblCobrand, form.lblFullBrand})
+        style(label, boldLink, colour::Black, colour::Orange);
+    for (QFrame* frame : {form.fraMoonPhase, form.fraZodiacalMoon, form.fraElementalMoon})
+        SetColours(frame, colour::Orange, colour::Black);
+    for (QFrame* frame : {form.Frame2, form.Frame5})
+        SetColours(frame, colour::Black, colour::Orange);
+}
+
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* parent)
@@ -46,6 +81,7 @@ frmDisplay::frmDisplay(QWidget* parent)
 {
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
+    StyleWidgets(*ui_);
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
 
@@ -66,11 +102,6 @@ frmDisplay::frmDisplay(QWidget* parent)
         ui::GrowToWrappedText(label);
 
     ShowStoredPicture();
-
-    // lblFullBrand lies exactly on lblCobrand. Filling its background from its palette, which the
-    // style sheet gives the same orange it paints, tells Qt the label is opaque, so the covered
-    // label is no longer painted at every show.
-    ui_->lblFullBrand->setAutoFillBackground(true);
 
     // Esc leaves the window; Enter clicks the focused button, or Exit when no button has the focus.
     ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
