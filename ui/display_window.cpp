@@ -48,26 +48,21 @@ void StyleWidgets(Ui::frmDisplay& form)
     using namespace lunetide::ui;
     const QFont bold = VerdanaFont(8.25, Weight::Bold);
     const QFont boldLink = VerdanaFont(8.25, Weight::Bold, Underline::Yes);
-    const auto style = [](QLabel* label, const QFont& font, const QColor& text,
-                          const QColor& background = QColor()) {
-        label->setFont(font);
-        SetColours(label, text, background);
-    };
-    style(form.Label61, VerdanaFont(9, Weight::Bold, Underline::Yes), colour::Black);
+    SetLook(form.Label61, VerdanaFont(9, Weight::Bold, Underline::Yes), colour::Black);
     for (QLabel* label : {form.lblMoonPhaseName, form.lblGivenDate, form.lblDateTime})
-        style(label, bold, colour::White);
+        SetLook(label, bold, colour::White);
     for (QLabel* label : {form.lblMoonInSunsign, form.lblMoonInElement})
-        style(label, VerdanaFont(11.25, Weight::Bold), colour::White);
+        SetLook(label, VerdanaFont(11.25, Weight::Bold), colour::White);
     for (QLabel* label : {form.Label2, form.Label3, form.Label4})
-        style(label, boldLink, colour::Orange);
+        SetLook(label, boldLink, colour::Orange);
     for (QLabel* label :
          {form.lblMoonInSunsignKeywords, form.lblMoonInSunsignDesc, form.lblMoonInElementDesc})
-        style(label, bold, colour::Orange);
-    style(form.lblMoonPhaseDesc, VerdanaFont(8.25, Weight::Normal), colour::Orange);
+        SetLook(label, bold, colour::Orange);
+    SetLook(form.lblMoonPhaseDesc, VerdanaFont(8.25, Weight::Normal), colour::Orange);
     SetColours(form.PicMoonPhase, colour::Black, colour::Black);
     // lblFullBrand lies exactly on lblCobrand; filled, it hides the one behind from painting.
     for (QLabel* label : {form.lblCobrand, form.lblFullBrand})
-        style(label, boldLink, colour::Black, colour::Orange);
+        SetLook(label, boldLink, colour::Black, colour::Orange);
     for (QFrame* frame : {form.fraMoonPhase, form.fraZodiacalMoon, form.fraElementalMoon})
         SetColours(frame, colour::Orange, colour::Black);
     for (QFrame* frame : {form.Frame2, form.Frame5})

@@ -64,6 +64,12 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background)
     widget->setPalette(palette);
 }
 
+void SetLook(QWidget* widget, const QFont& font, const QColor& text, const QColor& background)
+{
+    widget->setFont(font);
+    SetColours(widget, text, background);
+}
+
 void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra)
 {
     const Qt::WindowType type = window->windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;

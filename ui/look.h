@@ -40,6 +40,11 @@ QFont VerdanaFont(qreal points, Weight weight, Underline underline = Underline::
 // painting.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
+// Gives a widget its font and colours, as a style sheet's `font`, `color` and `background-color`
+// would.
+void SetLook(QWidget* widget, const QFont& font, const QColor& text,
+             const QColor& background = QColor());
+
 // Where Verdana or MS Sans Serif is not installed, the nearest installed sans-serif stands in for
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();

@@ -57,33 +57,26 @@ void StyleWidgets(Ui::frmMain& ui)
     const QFont plain = VerdanaFont(8.25, Weight::Normal);
     const QFont bold = VerdanaFont(8.25, Weight::Bold);
     const QFont boldLink = VerdanaFont(8.25, Weight::Bold, Underline::Yes);
-    const auto style = [](QLabel* label, const QFont& font, const QColor& text,
-                          const QColor& background = QColor()) {
-        label->setFont(font);
-        SetColours(label, text, background);
-    };
     for (QLabel* label : {ui.lblCurrentMoonInSunsign, ui.lblCurrentMoonInSunsignKeywords, ui.Label1,
                           ui.lblCurrentMoonPhaseName})
-        style(label, bold, colour::Orange);
-    style(ui.Label3, boldLink, colour::Orange);
+        SetLook(label, bold, colour::Orange);
+    SetLook(ui.Label3, boldLink, colour::Orange);
     for (QLabel* label : {ui.lblCurrentMoonInSunsignDesc, ui.lblCurrentMoonInElementDesc,
                           ui.lblCurrentMoonPhaseDesc})
-        style(label, plain, colour::Orange);
-    style(ui.lblCurrentMoonInElement, VerdanaFont(9.75, Weight::Bold), colour::Orange);
-    style(ui.lblCurrentDateTime, VerdanaFont(9, Weight::Bold), colour::Cyan);
+        SetLook(label, plain, colour::Orange);
+    SetLook(ui.lblCurrentMoonInElement, VerdanaFont(9.75, Weight::Bold), colour::Orange);
+    SetLook(ui.lblCurrentDateTime, VerdanaFont(9, Weight::Bold), colour::Cyan);
     SetColours(ui.PicCurrentMoonPhase, colour::Black, colour::Black);
     for (QLabel* label : {ui.Label5, ui.Label6, ui.Label7})
-        style(label, VerdanaFont(8.25, Weight::Normal, Underline::Yes), colour::White);
-    style(ui.Label2, boldLink, colour::Green);
-    style(ui.Label61, VerdanaFont(9, Weight::Bold, Underline::Yes), colour::Black, colour::White);
+        SetLook(label, VerdanaFont(8.25, Weight::Normal, Underline::Yes), colour::White);
+    SetLook(ui.Label2, boldLink, colour::Green);
+    SetLook(ui.Label61, VerdanaFont(9, Weight::Bold, Underline::Yes), colour::Black, colour::White);
     // The two offer labels lie on each other; filled, the one in front hides the other from
     // painting too.
     for (QLabel* label : {ui.lblCobrand, ui.lblFullBrand})
-        style(label, boldLink, colour::Black, colour::Orange);
-    for (QRadioButton* option : {ui.optMoonPhase, ui.optZodiacalMoon, ui.optElementalMoon}) {
-        option->setFont(bold);
-        SetColours(option, colour::Orange);
-    }
+        SetLook(label, boldLink, colour::Black, colour::Orange);
+    for (QRadioButton* option : {ui.optMoonPhase, ui.optZodiacalMoon, ui.optElementalMoon})
+        SetLook(option, bold, colour::Orange);
     SetColours(ui.Frame1, colour::Orange, colour::Black);
     for (QFrame* frame : {ui.Frame2, ui.Frame5})
         SetColours(frame, colour::Black, colour::Orange);
