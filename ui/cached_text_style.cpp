@@ -25,6 +25,8 @@ struct TextKey {
     QSize size;
     QFont font;
     QRgb colour;
+    bool enabled;
+    QRgb light; // some styles emboss disabled text in the palette's light colour
     QPainter::RenderHints hints;
     Qt::LayoutDirection direction;
     int dpiX;
@@ -34,8 +36,9 @@ struct TextKey {
     {
         return device == other.device && place == other.place && text == other.text &&
                flags == other.flags && size == other.size && colour == other.colour &&
-               hints == other.hints && direction == other.direction && dpiX == other.dpiX &&
-               dpiY == other.dpiY && font == other.font;
+               enabled == other.enabled && light == other.light && hints == other.hints &&
+               direction == other.direction && dpiX == other.dpiX && dpiY == other.dpiY &&
+               font == other.font;
     }
 };
 
@@ -45,10 +48,14 @@ size_t qHash(const TextKey& key, size_t seed = 0)
                       key.size.width(), key.size.height(), key.colour);
 }
 
-// A kept text: its inked pixels and where they lie from its box's top-left corner.
+// A kept text: its inked pixels and where they lie from its box's top-left corner. Where blending
+// the inked pixels rounds differently from blending the glyphs, the text is kept instead as the
+// pixels it left in its place, with the pixels that lay there before: drawn only over those same
+// pixels, it gives exactly what drawing the text did.
 struct TextPicture {
     QImage image;
     QPoint offset;
+    QImage background; // null for inked pixels only
 };
 
 // The pictures kept, by bytes, and how many texts seen once are remembered. Texts seen once are
@@ -74,8 +81,8 @@ bool PictureApplies(const QPainter* painter, int flags)
            transform.dx() == qRound(transform.dx()) && transform.dy() == qRound(transform.dy()) &&
            painter->opacity() == 1.0 &&
            painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
-           painter->backgroundMode() == Qt::TransparentMode && !(flags & Qt::TextDontClip) &&
-           painter->paintEngine() && painter->paintEngine()->paintDevice() &&
+           painter->backgroundMode() == Qt::TransparentMode && painter->paintEngine() &&
+           painter->paintEngine()->paintDevice() &&
            painter->paintEngine()->paintDevice()->devType() == QInternal::Image;
 }
 
@@ -159,7 +166,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     };
     const QBrush brush =
         textRole == QPalette::NoRole ? painter->pen().brush() : palette.brush(textRole);
-    if (!enabled || text.isEmpty() || rect.isEmpty() || brush.style() != Qt::SolidPattern ||
+    if (text.isEmpty() || rect.isEmpty() || brush.style() != Qt::SolidPattern ||
         cache_->failuresInARow >= kMaxFailuresInARow || !PictureApplies(painter, flags)) {
         drawDirectly();
         return;
@@ -173,11 +180,21 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
                 rect.size(),
                 painter->font(),
                 brush.color().rgba(),
+                enabled,
+                enabled ? QRgb(0) : palette.color(QPalette::Light).rgba(),
                 painter->renderHints(),
                 painter->layoutDirection(),
                 device->logicalDpiX(),
                 device->logicalDpiY()};
+    auto* target = static_cast<QImage*>(painter->paintEngine()->paintDevice());
     if (const TextPicture* kept = cache_->pictures.object(key)) {
+        if (!kept->background.isNull()) {
+            const QRect around(key.place + kept->offset, kept->image.size());
+            if (!target->rect().contains(around) || target->copy(around) != kept->background) {
+                drawDirectly();
+                return;
+            }
+        }
         if (!kept->image.isNull())
             painter->drawImage(rect.topLeft() + kept->offset, kept->image);
         ++cache_->drawn;
@@ -218,7 +235,6 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     const QImage inkedPicture = inked.isEmpty() ? QImage() : picture.copy(inked);
     const QPoint offset = inked.topLeft() - box.topLeft();
 
-    auto* target = static_cast<QImage*>(painter->paintEngine()->paintDevice());
     const QRect around = painter->deviceTransform()
                              .mapRect(rect.adjusted(-kMargin, -kMargin, kMargin, kMargin))
                              .intersected(target->rect());
@@ -233,16 +249,28 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     CopyInto(target, around.topLeft(), before);
     if (!inkedPicture.isNull())
         painter->drawImage(rect.topLeft() + offset, inkedPicture);
+    auto* kept = new TextPicture{inkedPicture, offset, QImage()};
     if (target->copy(around) != drawn) {
-        CopyInto(target, around.topLeft(), drawn);
-        cache_->Failed(failedChecks);
-        return;
+        // The pixels as drawn, put back through the painter over the same background, on an
+        // opaque image where drawing an opaque picture copies it.
+        CopyInto(target, around.topLeft(), before);
+        const QPoint aroundOffset = around.topLeft() - key.place;
+        if (target->format() == QImage::Format_RGB32)
+            painter->drawImage(rect.topLeft() + aroundOffset, drawn);
+        if (target->format() != QImage::Format_RGB32 || target->copy(around) != drawn) {
+            CopyInto(target, around.topLeft(), drawn);
+            delete kept;
+            cache_->Failed(failedChecks);
+            return;
+        }
+        *kept = TextPicture{drawn, aroundOffset, before};
     }
     cache_->failuresInARow = 0;
 
     cache_->seen.remove(key);
-    const qsizetype bytes = std::max<qsizetype>(1, inkedPicture.sizeInBytes());
-    if (cache_->pictures.insert(key, new TextPicture{inkedPicture, offset}, bytes))
+    const qsizetype bytes =
+        std::max<qsizetype>(1, kept->image.sizeInBytes() + kept->background.sizeInBytes());
+    if (cache_->pictures.insert(key, kept, bytes))
         ++cache_->kept;
 }
 

@@ -14,10 +14,11 @@ namespace lunetide::ui {
 // the picture kept and drawn from then on.
 //
 // Pictures are tried only where they can match: at a whole-pixel offset, unscaled, opaque, with
-// the usual composition, on a raster image. A text whose picture does not match (sub-pixel text,
-// a channel rounded differently against its background) is drawn directly, as is every text once
-// several pictures in a row have failed. Pictures take at most a few MiB, the least used dropped
-// first.
+// the usual composition, on a raster image. Where blending the text's inked pixels rounds a channel
+// differently from blending its glyphs, the text is kept as the pixels it left in its place, and
+// drawn from them only over the very pixels it was first drawn over. A text that cannot be kept
+// either way is drawn directly, as is every text once several in a row have failed (sub-pixel
+// text). Pictures take at most a few MiB, the least used dropped first.
 class CachedTextStyle : public QProxyStyle {
 public:
     // Wraps `base`, taking ownership of it.

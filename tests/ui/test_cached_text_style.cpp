@@ -93,8 +93,8 @@ void CachedTextStyleTest::samePixelsAsDrawnDirectly_data()
     QTest::newRow("scaled") << Setup::Scaled << false;
     QTest::newRow("half-pixel offset") << Setup::HalfPixel << false;
     QTest::newRow("half opaque") << Setup::HalfOpaque << false;
-    QTest::newRow("not clipped to its box") << Setup::DontClip << false;
-    QTest::newRow("disabled") << Setup::Disabled << false;
+    QTest::newRow("not clipped to its box") << Setup::DontClip << true;
+    QTest::newRow("disabled") << Setup::Disabled << true;
     QTest::newRow("gradient pen") << Setup::GradientPen << false;
 }
 
