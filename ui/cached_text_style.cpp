@@ -73,7 +73,7 @@ constexpr int kMargin = 6;
 // Whether a picture can give the same pixels as the text drawn by this painter: an unscaled
 // whole-pixel offset, full opacity, the usual composition, and a raster image underneath to check
 // against.
-bool PictureApplies(const QPainter* painter, int flags)
+bool PictureApplies(const QPainter* painter)
 {
     const QTransform& transform = painter->deviceTransform();
     return painter->device() && painter->device()->devicePixelRatio() == 1.0 &&
@@ -167,7 +167,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     const QBrush brush =
         textRole == QPalette::NoRole ? painter->pen().brush() : palette.brush(textRole);
     if (text.isEmpty() || rect.isEmpty() || brush.style() != Qt::SolidPattern ||
-        cache_->failuresInARow >= kMaxFailuresInARow || !PictureApplies(painter, flags)) {
+        cache_->failuresInARow >= kMaxFailuresInARow || !PictureApplies(painter)) {
         drawDirectly();
         return;
     }
