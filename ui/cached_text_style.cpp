@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace lunetide::ui {
 namespace {
@@ -249,7 +250,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     CopyInto(target, around.topLeft(), before);
     if (!inkedPicture.isNull())
         painter->drawImage(rect.topLeft() + offset, inkedPicture);
-    auto* kept = new TextPicture{inkedPicture, offset, QImage()};
+    TextPicture kept{inkedPicture, offset, QImage()};
     if (target->copy(around) != drawn) {
         // The pixels as drawn, put back through the painter over the same background, on an
         // opaque image where drawing an opaque picture copies it.
@@ -259,18 +260,17 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
             painter->drawImage(rect.topLeft() + aroundOffset, drawn);
         if (target->format() != QImage::Format_RGB32 || target->copy(around) != drawn) {
             CopyInto(target, around.topLeft(), drawn);
-            delete kept;
             cache_->Failed(failedChecks);
             return;
         }
-        *kept = TextPicture{drawn, aroundOffset, before};
+        kept = TextPicture{drawn, aroundOffset, before};
     }
     cache_->failuresInARow = 0;
 
     cache_->seen.remove(key);
     const qsizetype bytes =
-        std::max<qsizetype>(1, kept->image.sizeInBytes() + kept->background.sizeInBytes());
-    if (cache_->pictures.insert(key, kept, bytes))
+        std::max<qsizetype>(1, kept.image.sizeInBytes() + kept.background.sizeInBytes());
+    if (cache_->pictures.insert(key, new TextPicture(std::move(kept)), bytes))
         ++cache_->kept;
 }
 
