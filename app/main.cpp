@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/font_warm_up.h"
 #include "app/forms.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
@@ -15,7 +16,9 @@ int main(int argc, char* argv[])
     if (const int status = AnswerCommandLine(argc, argv); status >= 0)
         return status;
 
+    FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
+    fontWarmUp.Wait();
     QApplication::setApplicationName(QStringLiteral("Lunetide"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
     QApplication::setDesktopFileName(QStringLiteral("com.veyrholt.Lunetide"));

@@ -7,6 +7,7 @@
 // Without arguments it is the driver: it runs itself as child processes, once per measurement,
 // on the offscreen platform and, when DISPLAY is set, on X11, and prints one table.
 
+#include "app/font_warm_up.h"
 #include "app/forms.h"
 #include "app/startup.h"
 #include "ui/cached_text_style.h"
@@ -37,6 +38,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -128,7 +130,13 @@ int ChildStartup(Shown what)
     int argc = 1;
     char name[] = "lunetide_bench";
     char* argv[] = {name, nullptr};
+    // Lunetide reads the font configuration ahead while it connects, as main() does.
+    std::optional<FontWarmUp> fontWarmUp;
+    if (what == Shown::Lunetide)
+        fontWarmUp.emplace();
     QApplication app(argc, argv);
+    if (fontWarmUp)
+        fontWarmUp->Wait();
     QApplication::setQuitOnLastWindowClosed(false);
     QWidget* shown = nullptr;
     Forms* forms = nullptr;
