@@ -90,10 +90,12 @@ bool PictureApplies(const QPainter* painter)
 // The box of the pixels with any ink, or an empty rectangle.
 QRect InkedBox(const QImage& image)
 {
-    int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width();
+    const int height = image.height();
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (qAlpha(line[x]) == 0)
                 continue;
             left = std::min(left, x);
@@ -133,6 +135,7 @@ struct CachedTextStyle::Cache {
     QCache<TextKey, int> seen{kSeenTexts}; // texts drawn once, with their failed checks
     int kept = 0;
     qint64 drawn = 0;
+    qint64 drawnDirectly = 0;
     int failuresInARow = 0;
 
     void Failed(int* failedChecks)
@@ -158,11 +161,17 @@ qint64 CachedTextStyle::drawnFromPicture() const
     return cache_->drawn;
 }
 
+qint64 CachedTextStyle::drawnDirectly() const
+{
+    return cache_->drawnDirectly;
+}
+
 void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                                    const QPalette& palette, bool enabled, const QString& text,
                                    QPalette::ColorRole textRole) const
 {
     const auto drawDirectly = [&] {
+        ++cache_->drawnDirectly;
         QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
     };
     const QBrush brush =
@@ -252,13 +261,12 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
         painter->drawImage(rect.topLeft() + offset, inkedPicture);
     TextPicture kept{inkedPicture, offset, QImage()};
     if (target->copy(around) != drawn) {
-        // The pixels as drawn, put back through the painter over the same background, on an
-        // opaque image where drawing an opaque picture copies it.
+        // The pixels as drawn, put back through the painter over the same background: where the
+        // window is opaque, drawing them copies them.
         CopyInto(target, around.topLeft(), before);
         const QPoint aroundOffset = around.topLeft() - key.place;
-        if (target->format() == QImage::Format_RGB32)
-            painter->drawImage(rect.topLeft() + aroundOffset, drawn);
-        if (target->format() != QImage::Format_RGB32 || target->copy(around) != drawn) {
+        painter->drawImage(rect.topLeft() + aroundOffset, drawn);
+        if (target->copy(around) != drawn) {
             CopyInto(target, around.topLeft(), drawn);
             cache_->Failed(failedChecks);
             return;

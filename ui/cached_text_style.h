@@ -29,9 +29,11 @@ public:
                       bool enabled, const QString& text,
                       QPalette::ColorRole textRole = QPalette::NoRole) const override;
 
-    // The pictures kept, and how many texts were drawn from one: for tests and the benchmark.
+    // The pictures kept, and how many texts were drawn from one or directly: for tests and the
+    // benchmark.
     int keptPictures() const;
     qint64 drawnFromPicture() const;
+    qint64 drawnDirectly() const;
 
 private:
     struct Cache;
