@@ -6,6 +6,7 @@
 #include <QTest>
 
 using lunetide::ui::GrowToText;
+using lunetide::ui::GrowToWrappedText;
 using lunetide::ui::SizeToText;
 
 class LabelFitTest : public QObject {
@@ -15,6 +16,7 @@ private slots:
     void sizedLabelKeepsItsLeftAndTop_data();
     void sizedLabelKeepsItsLeftAndTop();
     void growingNeverShrinks();
+    void wrappedLabelGrowsAsAFreshOneWould();
 };
 
 void LabelFitTest::sizedLabelKeepsItsLeftAndTop_data()
@@ -71,6 +73,38 @@ void LabelFitTest::growingNeverShrinks()
     label.setText(QStringLiteral("Caring "));
     GrowToText(&label);
     QCOMPARE(label.geometry(), grown);
+}
+
+// Sizes measured once are kept by text, font and width: a label shown again with an earlier text
+// grows as a fresh label would, whatever else changed meanwhile.
+void LabelFitTest::wrappedLabelGrowsAsAFreshOneWould()
+{
+    struct Step {
+        QString text;
+        int width;
+        qreal points;
+    };
+    const QString full = QStringLiteral("The Full Moon is the time of completion, when the moon's "
+                                        "light is at its height and every working is strongest.");
+    const QString dark = QStringLiteral("The dark moon is a good time for giving up bad habits.");
+    const QList<Step> steps = {
+        {full, 200, 8.25}, {dark, 200, 8.25}, {full, 120, 8.25}, {full, 200, 12}, {dark, 90, 12}};
+    QLabel reused;
+    for (int round = 0; round < 2; ++round) {
+        for (const Step& step : steps) {
+            QLabel fresh;
+            for (QLabel* label : {&reused, &fresh}) {
+                label->setWordWrap(true);
+                QFont font = label->font();
+                font.setPointSizeF(step.points);
+                label->setFont(font);
+                label->setText(step.text);
+                label->setGeometry(0, 0, step.width, 13);
+                GrowToWrappedText(label);
+            }
+            QCOMPARE(reused.size(), fresh.size());
+        }
+    }
 }
 
 QTEST_MAIN(LabelFitTest)
