@@ -1,8 +1,9 @@
 #include "ui/cached_text_style.h"
 
+#include "ui/raster_target.h"
+
 #include <QApplication>
 #include <QCache>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleFactory>
 
@@ -76,15 +77,9 @@ constexpr int kMargin = 6;
 // against.
 bool PictureApplies(const QPainter* painter)
 {
-    const QTransform& transform = painter->deviceTransform();
-    return painter->device() && painter->device()->devicePixelRatio() == 1.0 &&
-           transform.type() <= QTransform::TxTranslate &&
-           transform.dx() == qRound(transform.dx()) && transform.dy() == qRound(transform.dy()) &&
-           painter->opacity() == 1.0 &&
+    return RasterTarget(*painter) && painter->opacity() == 1.0 &&
            painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
-           painter->backgroundMode() == Qt::TransparentMode && painter->paintEngine() &&
-           painter->paintEngine()->paintDevice() &&
-           painter->paintEngine()->paintDevice()->devType() == QInternal::Image;
+           painter->backgroundMode() == Qt::TransparentMode;
 }
 
 // The box of the pixels with any ink, or an empty rectangle.
@@ -196,7 +191,7 @@ void CachedTextStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
                 painter->layoutDirection(),
                 device->logicalDpiX(),
                 device->logicalDpiY()};
-    auto* target = static_cast<QImage*>(painter->paintEngine()->paintDevice());
+    QImage* target = RasterTarget(*painter);
     if (const TextPicture* kept = cache_->pictures.object(key)) {
         if (!kept->background.isNull()) {
             const QRect around(key.place + kept->offset, kept->image.size());
