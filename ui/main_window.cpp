@@ -78,11 +78,6 @@ void StyleWidgets(Ui::frmMain& ui)
     for (QRadioButton* option : {ui.optMoonPhase, ui.optZodiacalMoon, ui.optElementalMoon})
         SetLook(option, bold, colour::Orange);
     SetColours(ui.Frame1, colour::Orange, colour::Black);
-    // The reading button's style-sheet background and border cover every pixel of it, so pressing
-    // and releasing it need not repaint the frames beneath it. Polishing by the style sheet clears
-    // the attribute, so it is set once the button is polished.
-    ui.cmdCalculateMoonPhase->ensurePolished();
-    ui.cmdCalculateMoonPhase->setAttribute(Qt::WA_OpaquePaintEvent);
     for (QFrame* frame : {ui.Frame2, ui.Frame5})
         SetColours(frame, colour::Black, colour::Orange);
 }
