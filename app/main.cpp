@@ -5,7 +5,6 @@
 #include "app/startup.h"
 #include "app/termination_signals.h"
 #include "ui/app_icon.h"
-#include "ui/cached_text_style.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -25,8 +24,7 @@ int main(int argc, char* argv[])
     // The application ends only through the exit screen, never because no window is visible.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
-    lunetide::ui::InstallFontSubstitutes();
-    lunetide::ui::InstallCachedTextStyle();
+    lunetide::ui::InstallLook();
 
     SingleInstance instance;
     int status = 0;

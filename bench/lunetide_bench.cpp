@@ -10,7 +10,6 @@
 #include "app/font_warm_up.h"
 #include "app/forms.h"
 #include "app/startup.h"
-#include "ui/cached_text_style.h"
 #include "ui/display_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
@@ -147,8 +146,7 @@ int ChildStartup(Shown what)
     } else if (what == Shown::Floor) {
         shown = ShowFloorWindow();
     } else {
-        lunetide::ui::InstallFontSubstitutes();
-        lunetide::ui::InstallCachedTextStyle();
+        lunetide::ui::InstallLook();
         forms = new Forms(QuietSources());
         RunStartup(*forms, QuietServices());
         shown = forms->main();
@@ -207,8 +205,7 @@ int ChildRequests()
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    lunetide::ui::InstallFontSubstitutes();
-    lunetide::ui::InstallCachedTextStyle();
+    lunetide::ui::InstallLook();
     Forms forms(QuietSources());
     RunStartup(forms, QuietServices());
     frmMain* main = forms.main();
@@ -264,8 +261,7 @@ int ChildIdle(bool bare)
         bareWindow.show();
         WaitExposed(&bareWindow);
     } else {
-        lunetide::ui::InstallFontSubstitutes();
-        lunetide::ui::InstallCachedTextStyle();
+        lunetide::ui::InstallLook();
         forms = new Forms(QuietSources());
         RunStartup(*forms, QuietServices());
         WaitExposed(forms->main());

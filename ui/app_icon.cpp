@@ -1,18 +1,13 @@
 #include "ui/app_icon.h"
 
+#include "ui/look.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
-
-// The stored window icon is compiled into this static library; Q_INIT_RESOURCE cannot be used
-// inside a namespace.
-static void InitLookResources()
-{
-    Q_INIT_RESOURCE(look);
-}
 
 namespace lunetide::ui {
 namespace {

@@ -1,10 +1,19 @@
 #include "ui/look.h"
 
+#include "ui/cached_text_style.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+
+// The images are compiled into this static library; Q_INIT_RESOURCE cannot be used inside a
+// namespace.
+static void RegisterLookResources()
+{
+    Q_INIT_RESOURCE(look);
+}
 
 namespace lunetide::ui {
 namespace {
@@ -90,6 +99,17 @@ void CentreOnScreen(QWidget* window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void InstallLook()
+{
+    InstallFontSubstitutes();
+    InstallCachedTextStyle();
+}
+
+void InitLookResources()
+{
+    RegisterLookResources();
 }
 
 } // namespace lunetide::ui

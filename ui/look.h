@@ -49,6 +49,14 @@ void SetLook(QWidget* widget, const QFont& font, const QColor& text,
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();
 
+// The whole program's look: the font stand-ins and the cached text style. Call once, after the
+// QApplication exists and before the first window is built.
+void InstallLook();
+
+// Registers the look's compiled-in images (the lists' drop-down buttons, the stored window icon).
+// Calling again is harmless.
+void InitLookResources();
+
 // Gives a top-level window (or dialog) a fixed frame with a close button but no minimise or
 // maximise button, plus any extra flags. Call it before the form is built: flags set afterwards
 // never compare equal (Qt adds the system-menu hint), so the window would be re-created and every

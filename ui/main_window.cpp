@@ -89,8 +89,7 @@ frmMain::frmMain(QWidget* parent)
       moonPicture_(&lunetide::ui::MoonPicture), today_([] { return QDate::currentDate(); }),
       clock_(&lunetide::ui::ClockTextNow)
 {
-    // The date lists' drop-down buttons; the resource is compiled into this static library.
-    Q_INIT_RESOURCE(look);
+    lunetide::ui::InitLookResources();
     lunetide::ui::InstallFontSubstitutes();
     lunetide::ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
