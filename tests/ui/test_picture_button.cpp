@@ -17,35 +17,35 @@ const QString kStyleSheet = QStringLiteral(
     "rgb(64, 64, 64); }"
     "QPushButton:focus { outline: 1px dotted black; outline-offset: -5px; }");
 
-// A window holding `button` with the display window's button rules, shown and active.
-struct Window {
-    QWidget widget;
-
-    explicit Window(QPushButton* button)
-    {
-        widget.setStyleSheet(kStyleSheet);
-        button->setParent(&widget);
-        button->setText(QStringLiteral("&Back"));
-        button->setGeometry(10, 10, 68, 31);
-        widget.resize(100, 60);
-        widget.show();
-        widget.activateWindow();
-    }
-};
-
-// Sets `button` in `state`, has it painted and returns the pixels the screen shows.
-QImage ShownIn(QWidget& window, QPushButton* button, State state)
+// Sets `button`, in a window with the display window's button rules, through every state in
+// turn, `rounds` times over, and returns the pixels the screen shows in each.
+QList<QImage> ShownInEveryState(QPushButton* button, int rounds)
 {
-    // The focus first: a button that loses it is let up.
-    if (state == State::Focused)
-        button->setFocus();
-    else
-        button->clearFocus();
-    button->setDown(state == State::Pressed);
-    button->setEnabled(state != State::Disabled);
-    button->repaint();
-    QCoreApplication::processEvents();
-    return window.screen()->grabWindow(window.winId(), 10, 10, 68, 31).toImage();
+    QWidget window;
+    window.setStyleSheet(kStyleSheet);
+    button->setParent(&window);
+    button->setText(QStringLiteral("&Back"));
+    button->setGeometry(10, 10, 68, 31);
+    window.resize(100, 60);
+    window.show();
+    window.activateWindow();
+    QList<QImage> shown;
+    for (int round = 0; round < rounds && QTest::qWaitForWindowActive(&window); ++round) {
+        for (State state : kStates) {
+            // The focus first: a button that loses it is let up.
+            if (state == State::Focused)
+                button->setFocus();
+            else
+                button->clearFocus();
+            button->setDown(state == State::Pressed);
+            button->setEnabled(state != State::Disabled);
+            button->repaint();
+            QCoreApplication::processEvents();
+            shown << window.screen()->grabWindow(window.winId(), 10, 10, 68, 31).toImage();
+        }
+    }
+    button->setParent(nullptr);
+    return shown;
 }
 
 } // namespace
@@ -62,22 +62,13 @@ private slots:
 // time and shows in every state the very pixels a plain button shows.
 void PictureButtonTest::samePixelsAsPlainButtonInEveryState()
 {
-    QList<QImage> expected;
-    for (State state : kStates) {
-        auto* plain = new QPushButton;
-        Window window(plain);
-        QVERIFY(QTest::qWaitForWindowActive(&window.widget));
-        expected << ShownIn(window.widget, plain, state);
-    }
+    QPushButton plain;
+    const QList<QImage> expected = ShownInEveryState(&plain, 2);
+    QCOMPARE(expected.size(), 2 * qsizetype(std::size(kStates)));
 
-    auto* button = new PictureButton;
-    Window window(button);
-    QVERIFY(QTest::qWaitForWindowActive(&window.widget));
-    for (int round = 0; round < 2; ++round) {
-        for (int i = 0; i < int(std::size(kStates)); ++i)
-            QCOMPARE(ShownIn(window.widget, button, kStates[i]), expected[i]);
-    }
-    QVERIFY(button->drawnFromPicture() >= qint64(std::size(kStates)));
+    PictureButton button;
+    QCOMPARE(ShownInEveryState(&button, 2), expected);
+    QVERIFY(button.drawnFromPicture() >= qint64(std::size(kStates)));
 }
 
 QTEST_MAIN(PictureButtonTest)
