@@ -1,8 +1,11 @@
 #include "app/startup.h"
 #include "app/update_reminder.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(ReminderStep)
 
@@ -12,6 +15,9 @@ class UpdateReminderTest : public QObject {
 private slots:
     void reminder_data();
     void reminder();
+    void whatIsOnDisk_data();
+    void whatIsOnDisk();
+    void settingsFileIsWhereQSettingsKeepsIt();
     void coBrandDraw_data();
     void coBrandDraw();
 };
@@ -47,6 +53,12 @@ void UpdateReminderTest::reminder_data()
     QTest::newRow("a list") << "a, b, c" << true << ReminderStep::Unreadable << "a, b, c" << 0;
     QTest::newRow("impossible date")
         << "2026-02-30" << true << ReminderStep::Unreadable << "2026-02-30" << 0;
+    QTest::newRow("blanks around")
+        << " " + iso(-14) + "\t" << true << ReminderStep::Quiet << " " + iso(-14) + "\t" << 0;
+    QTest::newRow("something after the date")
+        << iso(-15) + "junk" << true << ReminderStep::Unreadable << iso(-15) + "junk" << 0;
+    QTest::newRow("a time after the date")
+        << iso(-15) + "T08:00" << true << ReminderStep::Unreadable << iso(-15) + "T08:00" << 0;
 }
 
 void UpdateReminderTest::reminder()
@@ -94,6 +106,73 @@ void UpdateReminderTest::reminder()
         QCOMPARE(after, file({}) + "\n[Settings]\nDuration=" + storedAfter + "\n");
     else
         QCOMPARE(after, file(storedAfter));
+}
+
+// What a settings file can be besides a file the program wrote. Only a missing one is written to
+// (and its folders made, for this user alone); the others are left exactly as they are, nothing
+// asked, and none of them blocks or fills the memory.
+void UpdateReminderTest::whatIsOnDisk_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("no settings folder") << "missing" << true;
+    QTest::newRow("named pipe") << "fifo" << false;
+    QTest::newRow("link to /dev/zero") << "zero" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("too large") << "large" << false;
+}
+
+void UpdateReminderTest::whatIsOnDisk()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, stored);
+
+    QTemporaryDir home;
+    const QString folder = home.filePath("config/Lunetide");
+    const QString path = folder + "/lunetide.conf";
+    const QByteArray large = "[Settings]\nDuration=2001-01-01\n" + QByteArray(4 << 20, ';');
+    if (kind != "missing") {
+        QVERIFY(QDir().mkpath(folder));
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (QFile file(path); file.open(QIODevice::WriteOnly))
+            QCOMPARE(file.write(large), large.size());
+    }
+    const QFileInfo before(path);
+
+    int asked = 0;
+    UpdateReminder(
+        path, kToday, [&](const QString&) { return ++asked, false; }, [] {});
+
+    QCOMPARE(asked, 0);
+    const QFileInfo after(path);
+    if (stored) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "[Settings]\nDuration=2026-12-07\n");
+        for (const QString& made : {home.filePath("config"), folder})
+            QCOMPARE(QFile::permissions(made) & 0x0777, QFile::Permissions(0x0700));
+    } else {
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{"lunetide.conf"});
+    }
+}
+
+// Where QSettings would keep the program's settings, found without letting QSettings open them.
+void UpdateReminderTest::settingsFileIsWhereQSettingsKeepsIt()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCOMPARE(UserSettingsFile("lunetide"), QSettings("Lunetide", "lunetide").fileName());
+    QCOMPARE(UserSettingsFile("lunetide"), config.filePath("Lunetide/lunetide.conf"));
 }
 
 void UpdateReminderTest::coBrandDraw_data()
