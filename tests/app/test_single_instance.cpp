@@ -176,44 +176,43 @@ void SingleInstanceTest::leftBehind()
 // a folder other users can write, as Qt's fallback under the temporary folder would be.
 void SingleInstanceTest::defaultLockDependsOnTheUserAlone_data()
 {
-    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: "<unset>", or a folder in the home
-    QTest::addColumn<bool>("otherCache"); // XDG_CACHE_HOME set elsewhere
-    QTest::newRow("session runtime folder") << "runtime" << false;
-    QTest::newRow("no runtime folder") << "<unset>" << false;
-    QTest::newRow("a runtime folder others can write") << "shared" << false;
-    QTest::newRow("another cache folder") << "<unset>" << true;
+    // XDG_RUNTIME_DIR and XDG_CACHE_HOME: a folder in the home, or unset ("").
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("cache");
+    QTest::newRow("session runtime folder") << "runtime"
+                                            << "";
+    QTest::newRow("no runtime folder") << ""
+                                       << "";
+    QTest::newRow("a runtime folder others can write") << "shared"
+                                                       << "";
+    QTest::newRow("another cache folder") << ""
+                                          << "tmp";
 }
 
 void SingleInstanceTest::defaultLockDependsOnTheUserAlone()
 {
     QFETCH(QString, runtime);
-    QFETCH(bool, otherCache);
+    QFETCH(QString, cache);
 
-    const QStringList names{"HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "TMPDIR"};
-    QList<QByteArray> saved;
-    for (const QString& name : names)
-        saved << qgetenv(qPrintable(name));
-    const auto restore = qScopeGuard([&] {
-        for (qsizetype i = 0; i < names.size(); ++i)
-            qputenv(qPrintable(names[i]), saved[i]);
-    });
     QTemporaryDir home;
     for (const QString& folder : {"runtime", "shared", "tmp"})
         QVERIFY(QDir(home.path()).mkdir(folder));
     QVERIFY(QFile::setPermissions(home.filePath("runtime"), QFile::Permissions(0x7700)));
     QVERIFY(QFile::setPermissions(home.filePath("shared"), QFile::Permissions(0x7777)));
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("TMPDIR", QFile::encodeName(home.filePath("tmp")));
-    if (runtime == "<unset>")
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(runtime)));
-    if (otherCache)
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath("tmp")));
-    else
-        qunsetenv("XDG_CACHE_HOME");
-
+    const QList<std::pair<const char*, QString>> environment{
+        {"HOME", home.path()},
+        {"TMPDIR", home.filePath("tmp")},
+        {"XDG_RUNTIME_DIR", runtime.isEmpty() ? runtime : home.filePath(runtime)},
+        {"XDG_CACHE_HOME", cache.isEmpty() ? cache : home.filePath(cache)}};
+    QList<QByteArray> saved;
+    for (const auto& [name, value] : environment) {
+        saved << qgetenv(name);
+        value.isEmpty() ? qunsetenv(name) : qputenv(name, QFile::encodeName(value));
+    }
     const QString path = SingleInstance::DefaultLockPath();
+    for (qsizetype i = 0; i < environment.size(); ++i)
+        qputenv(environment[i].first, saved[i]);
+
     const QString system = QStringLiteral("/run/user/%1").arg(::geteuid());
     if (QFileInfo(system).isDir() && QFileInfo(system).ownerId() == ::geteuid() &&
         (QFile::permissions(system) & 0x0077) == 0) {
