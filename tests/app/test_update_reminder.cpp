@@ -1,7 +1,6 @@
 #include "app/startup.h"
 #include "app/update_reminder.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +14,6 @@ private slots:
     void reminder();
     void whatIsOnDisk_data();
     void whatIsOnDisk();
-    void settingsFileIsWhereQSettingsKeepsIt();
     void coBrandDraw_data();
     void coBrandDraw();
 };
@@ -153,16 +151,6 @@ void UpdateReminderTest::whatIsOnDisk()
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"lunetide.conf"});
     }
-}
-
-// Where QSettings would keep the program's settings, found without letting QSettings open them.
-void UpdateReminderTest::settingsFileIsWhereQSettingsKeepsIt()
-{
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QCOMPARE(UserSettingsFile("lunetide"), config.filePath("Lunetide/lunetide.conf"));
-    QCOMPARE(QSettings("Lunetide", "lunetide").fileName(),
-             config.filePath("Lunetide/lunetide.conf"));
 }
 
 void UpdateReminderTest::coBrandDraw_data()
