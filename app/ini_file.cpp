@@ -137,10 +137,10 @@ qsizetype AfterLine(QByteArrayView data, qsizetype pos)
 }
 
 // The new text of the file: every entry QSettings may read the key from gets the value (when the
-// same key is there twice, QSettings reads the last). Unless one is in the section itself, where
-// QSettings looks first, an entry is added right after the section's first heading, or both at
-// the end. Nothing when the text cannot take an entry: whatever was added at its end would become
-// part of its last value.
+// same key is there twice, QSettings reads the last). Unless one is in the section itself, the
+// only place a freshly opened QSettings looks, an entry is added right after the section's first
+// heading, or both at the end. Nothing when the text cannot take an entry: whatever was added at
+// its end would become part of its last value.
 std::optional<QByteArray> WithValue(const QByteArray& old, const QString& section,
                                     const QString& key, const QByteArray& value)
 {
@@ -179,18 +179,17 @@ std::optional<QByteArray> WithValue(const QByteArray& old, const QString& sectio
     if (!inSection) {
         const QByteArray line = key.toUtf8() + '=' + value + eol;
         const bool endsInBreak = !data.isEmpty() && IsBreak(data.back());
-        if (heading >= 0 && (heading < data.size() || endsInBreak))
+        if (heading >= 0 && (heading < data.size() || endsInBreak)) {
             edits.append({heading, 0, line});
-        else if (open)
+        } else if (open) {
             return std::nullopt;
-        else if (heading >= 0)
+        } else if (heading >= 0) {
             edits.append({data.size(), 0, eol + line});
-        else
-            edits.append({data.size(), 0,
-                          (data.isEmpty() ? ""
-                           : endsInBreak  ? eol
-                                          : eol + eol) +
-                              '[' + section.toUtf8() + ']' + eol + line});
+        } else {
+            // A blank line between the last section and the new one.
+            const QByteArray gap = data.isEmpty() ? QByteArray() : endsInBreak ? eol : eol + eol;
+            edits.append({data.size(), 0, gap + '[' + section.toUtf8() + ']' + eol + line});
+        }
     }
     // From the last, so that the places of the others stay where they were.
     std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.at > b.at; });
