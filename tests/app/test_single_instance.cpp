@@ -191,7 +191,7 @@ void SingleInstanceTest::defaultLockDependsOnTheUserAlone()
     QFETCH(QString, cache);
 
     QTemporaryDir home;
-    for (const QString& folder : {"runtime", "shared", "tmp"})
+    for (const char* folder : {"runtime", "shared", "tmp"})
         QVERIFY(QDir(home.path()).mkdir(folder));
     QVERIFY(QFile::setPermissions(home.filePath("runtime"), QFile::Permissions(0x7700)));
     QVERIFY(QFile::setPermissions(home.filePath("shared"), QFile::Permissions(0x7777)));
