@@ -9,11 +9,16 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
     // --help and --version are answered before anything opens a display or takes the lock.
     if (const int status = AnswerCommandLine(argc, argv); status >= 0)
         return status;
+    // A diagnostic written to a closed standard error (lunetide 2>&1 | true) must not end the
+    // program, nor leave its lock behind.
+    std::signal(SIGPIPE, SIG_IGN);
 
     FontWarmUp fontWarmUp;
     QApplication app(argc, argv);

@@ -1,11 +1,13 @@
 #include "app/single_instance.h"
 
+#include "app/user_files.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QSysInfo>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +15,8 @@
 namespace {
 
 const QString kLockName = QStringLiteral("lunetide.lock");
+// A lock file holds a process id, a program name, a host name and an id: far less than this.
+constexpr qint64 kMaxLockBytes = 64 * 1024;
 
 // True when the folder (or the folder a link leads to) is owned by this user and no one else can
 // write to it, so no one else can put a lock file there.
@@ -48,6 +52,12 @@ SingleInstance::Outcome SingleInstance::acquire()
         problem_ = Problem(path_, QStringLiteral("its folder is missing or not this user's alone"));
         return Outcome::Unavailable;
     }
+    // QLockFile reads a lock it cannot take, and would wait for ever on a named pipe or read a
+    // device without end: anything but a small regular file is left where it is.
+    if (!IsMissingOrSmallFile(path_, kMaxLockBytes)) {
+        problem_ = Problem(path_, why());
+        return Outcome::Unavailable;
+    }
     if (lock_.tryLock(0))
         return Outcome::Acquired;
     if (lock_.error() == QLockFile::LockFailedError) {
@@ -76,7 +86,7 @@ bool SingleInstance::heldByRunningCopy() const
         return true;
     if (!QFileInfo(path_).isFile())
         return false;
-    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
@@ -89,6 +99,10 @@ QString SingleInstance::why() const
     const QFileInfo file(path_);
     if (file.isDir())
         return QStringLiteral("a folder of that name is in the way");
+    if (file.exists() && !file.isFile())
+        return QStringLiteral("something that is not a file is in the way");
+    if (file.size() > kMaxLockBytes)
+        return QStringLiteral("the file there is too large to be a lock file");
     if (lock_.error() == QLockFile::PermissionError || !QFileInfo(file.absolutePath()).isWritable())
         return QStringLiteral("its folder cannot be written");
     if (file.exists())
@@ -98,14 +112,21 @@ QString SingleInstance::why() const
 
 QString SingleInstance::DefaultLockPath()
 {
-    // Qt checks that the runtime folder belongs to this user alone; when it cannot find such a
-    // folder it answers nothing.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
+    // The folder depends on the user alone: a copy started from a session that sets
+    // XDG_RUNTIME_DIR and one started from su, ssh or cron must find the same lock. The runtime
+    // folder the system makes for the user when it is there and private, else the user's own
+    // cache folder.
+    const QString runtime = QStringLiteral("/run/user/%1").arg(::geteuid());
+    struct stat info {};
+    if (::stat(QFile::encodeName(runtime).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::geteuid() && (info.st_mode & 0077) == 0)
         return runtime + u'/' + kLockName;
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-                          QStringLiteral("/lunetide");
-    QDir().mkpath(QFileInfo(cache).absolutePath());
-    ::mkdir(QFile::encodeName(cache).constData(), 0700); // acquire() checks what is there
+    // HOME, which every kind of session sets; without it the password database's home.
+    const struct passwd* user = ::getpwuid(::geteuid());
+    const QString home = qEnvironmentVariableIsEmpty("HOME") && user
+                             ? QFile::decodeName(user->pw_dir)
+                             : QDir::homePath();
+    const QString cache = home + QStringLiteral("/.cache/lunetide");
+    MakePrivateFolder(cache); // acquire() checks what is there
     return cache + u'/' + kLockName;
 }

@@ -6,7 +6,8 @@
 // Tells whether another copy of the program is running, by a lock file in a folder only this user
 // can write. Only a copy that is running now keeps another from starting: a lock left by a copy
 // that crashed or was killed, a lock file that cannot be read (empty, cut off, garbage) and a lock
-// written on another machine are all taken over.
+// written on another machine are all taken over. Anything at the lock's path that is not a small
+// regular file (a folder, a named pipe, a device) is left as it is, and the lock is Unavailable.
 class SingleInstance {
 public:
     enum class Outcome {
@@ -22,8 +23,9 @@ public:
     // Why the lock could not be taken, naming its path, after acquire() said Unavailable.
     QString problem() const { return problem_; }
 
-    // lunetide.lock in the user's runtime folder; when that cannot be used, in a folder of the
-    // user's own cache folder, created for this user alone. Never a folder other users can write.
+    // lunetide.lock in /run/user/UID when that folder is this user's and private; otherwise in
+    // ~/.cache/lunetide, made for this user alone. It depends on the user, not on the session's
+    // environment (XDG_RUNTIME_DIR, XDG_CACHE_HOME). Never a folder other users can write.
     static QString DefaultLockPath();
 
 private:

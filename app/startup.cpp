@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QTime>
 
 #include <cmath>
@@ -63,6 +62,9 @@ bool RunStartup(Forms& forms, const StartupServices& services)
         forms.EndApplication();
         return false;
     }
+    // Ended while a message of the single-instance test was open (a termination signal).
+    if (forms.hasEnded())
+        return false;
     Guarded(services.updateReminder);
     if (frmMain* window = forms.main()) {
         window->show();
@@ -98,11 +100,9 @@ StartupServices RealStartupServices(SingleInstance& instance)
     };
     services.updateReminder = [] {
         // The settings are named after the program file, without its extension.
-        const QString appName =
-            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-        const QString settingsFile = QSettings(QStringLiteral("Lunetide"), appName).fileName();
         UpdateReminder(
-            settingsFile, QDate::currentDate(),
+            UserSettingsFile(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()),
+            QDate::currentDate(),
             [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
             [] { lunetide::web::LinkDownload(); });
     };

@@ -13,15 +13,22 @@ enum class ReminderStep {
     FirstStart, // nothing stored: store today, ask nothing
     Quiet,      // the stored date is within 14 days of today, either way
     Ask,        // 15 days or more apart: ask, then store today
-    Unreadable  // the stored value is not a date (nor a text at all): leave it, ask nothing
+    Unreadable  // the stored value is not a yyyy-MM-dd date alone (nor a text at all): leave it,
+                // ask nothing
 };
+
+// The file QSettings(organisation "Lunetide", application) keeps the user's settings in, found
+// without opening it.
+QString UserSettingsFile(const QString& application);
 
 // stored: the value as QSettings reads it, invalid when the key is missing.
 ReminderStep NextReminderStep(const QVariant& stored, const QDate& today);
 
 // Runs the reminder on the settings file (INI, as QSettings writes it): askYesNo puts the
 // question and answers true for Yes, openDownload opens the download page. The file is only ever
-// replaced whole (see SetIniValue), and a file that cannot be read is not written.
+// replaced whole (see SetIniValue), and a file that cannot be read (anything but a regular file of
+// a sane size) is not written. The first date stored makes the settings folder, for this user
+// alone.
 void UpdateReminder(const QString& settingsFile, const QDate& today,
                     const std::function<bool(const QString& question)>& askYesNo,
                     const std::function<void()>& openDownload);

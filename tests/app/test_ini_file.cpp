@@ -54,6 +54,27 @@ bool FillLeaving(const QString& folder, qint64 bytes)
     return ok;
 }
 
+// What QSettings reads from a file: the key as the program reads it (a fresh QSettings that looks
+// only in the key's section), and every key once every section has been read. Each time from a
+// new file: QSettings keeps what it read while a file's size and time stay the same.
+struct Judged {
+    QString value;
+    QVariantMap all;
+};
+
+Judged Judge(const QByteArray& bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("copy.conf");
+    Write(path, bytes == "<missing>" ? QByteArray() : bytes);
+    Judged judged;
+    judged.value = QSettings(path, QSettings::IniFormat).value("Settings/Duration").toString();
+    QSettings settings(path, QSettings::IniFormat);
+    for (const QString& key : settings.allKeys())
+        judged.all.insert(key, settings.value(key));
+    return judged;
+}
+
 } // namespace
 
 class IniFileTest : public QObject {
@@ -72,10 +93,13 @@ private:
     bool privateMounts_;
 };
 
+// QSettings is the judge: after the write it reads the new value, and every other key as before.
+// Where QSettings reads no line as the key (a comment, a continued value, another section), the
+// line stays and the key is added.
 void IniFileTest::setValue_data()
 {
     QTest::addColumn<QByteArray>("before"); // "<missing>": no file
-    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("after");  // the same as before: not written
 
     QTest::newRow("no file") << QByteArray("<missing>") << QByteArray("[Settings]\nDuration=D\n");
     QTest::newRow("empty file") << QByteArray() << QByteArray("[Settings]\nDuration=D\n");
@@ -90,12 +114,43 @@ void IniFileTest::setValue_data()
         << QByteArray("; note\n[Window]\nDuration=7\n\n[Settings]\nA=1\nDuration=D\nB=2\n");
     QTest::newRow("CRLF lines") << QByteArray("[Settings]\r\nDuration=x\r\nB=2\r\n")
                                 << QByteArray("[Settings]\r\nDuration=D\r\nB=2\r\n");
+    QTest::newRow("CRLF lines, key added")
+        << QByteArray("[Settings]\r\nB=2\r\n") << QByteArray("[Settings]\r\nDuration=D\r\nB=2\r\n");
     QTest::newRow("a value continued on the next line")
         << QByteArray("[Settings]\nNote=one \\\nDuration=two\n")
         << QByteArray("[Settings]\nDuration=D\nNote=one \\\nDuration=two\n");
+    QTest::newRow("a comment ending in a backslash")
+        << QByteArray("[Settings]\n; kept in C:\\\nDuration=2001-01-01\n")
+        << QByteArray("[Settings]\n; kept in C:\\\nDuration=D\n");
+    QTest::newRow("a value ending in an escaped backslash")
+        << QByteArray("[Settings]\nPath=C:\\\\\nDuration=2001-01-01\n")
+        << QByteArray("[Settings]\nPath=C:\\\\\nDuration=D\n");
+    QTest::newRow("a quoted value over lines")
+        << QByteArray("[Settings]\nNote=\"a\nDuration=b\"\n")
+        << QByteArray("[Settings]\nDuration=D\nNote=\"a\nDuration=b\"\n");
+    QTest::newRow("a comment after the value")
+        << QByteArray("[Settings]\nDuration=2001-01-01 ; first start\n")
+        << QByteArray("[Settings]\nDuration=D; first start\n");
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[Settings]\nDuration=2001-01-01\n")
+                                     << QByteArray("\xef\xbb\xbf[Settings]\nDuration=D\n");
+    QTest::newRow("spaced heading") << QByteArray("[ Settings ] ; mine\nA=1\n")
+                                    << QByteArray("[ Settings ] ; mine\nDuration=D\nA=1\n");
+    QTest::newRow("percent-encoded names") << QByteArray("[Sett%69ngs]\nDur%61tion=2001-01-01\n")
+                                           << QByteArray("[Sett%69ngs]\nDur%61tion=D\n");
+    QTest::newRow("the key twice") << QByteArray("[Settings]\nDuration=1\n[W]\nx=1\n[Settings]\n"
+                                                 "Duration=2\n")
+                                   << QByteArray("[Settings]\nDuration=D\n[W]\nx=1\n[Settings]\n"
+                                                 "Duration=D\n");
+    QTest::newRow("the key in the General section")
+        << QByteArray("[General]\nSettings\\Duration=1\n")
+        << QByteArray("[General]\nSettings\\Duration=D\n\n[Settings]\nDuration=D\n");
+    QTest::newRow("another section's case")
+        << QByteArray("[settings]\nDuration=1\n")
+        << QByteArray("[settings]\nDuration=1\n\n[Settings]\nDuration=D\n");
     QTest::newRow("a list and a type kept")
         << QByteArray("[Settings]\nDuration=a, b, c\nSize=@Size(3 4)\n")
         << QByteArray("[Settings]\nDuration=D\nSize=@Size(3 4)\n");
+    QTest::newRow("open quote at the end") << QByteArray("[W]\nx=\"a") << QByteArray("[W]\nx=\"a");
 }
 
 void IniFileTest::setValue()
@@ -107,9 +162,18 @@ void IniFileTest::setValue()
     const QString path = dir.filePath("lunetide.conf");
     if (before != "<missing>")
         QVERIFY(Write(path, before));
-    QVERIFY(SetIniValue(path, "Settings", "Duration", "D"));
+    Judged judgedBefore = Judge(Read(path));
+
+    QCOMPARE(SetIniValue(path, "Settings", "Duration", "D"), after != before);
     QCOMPARE(Read(path), after);
-    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Settings/Duration").toString(), "D");
+    Judged judged = Judge(after);
+    if (after != before) {
+        QCOMPARE(judged.value, "D");
+        QCOMPARE(judged.all.value("Settings/Duration"), "D");
+    }
+    judged.all.remove("Settings/Duration");
+    judgedBefore.all.remove("Settings/Duration");
+    QCOMPARE(judged.all, judgedBefore.all);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"lunetide.conf"});
 }
 

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <pwd.h>
 #include <unistd.h>
 
 using Outcome = SingleInstance::Outcome;
@@ -22,8 +21,8 @@ private slots:
     void lockIsReleasedWhenTheCopyEnds();
     void leftBehind_data();
     void leftBehind();
-    void defaultLockIsInThePrivateRuntimeFolder();
-    void withoutARuntimeFolderTheLockStaysPrivate();
+    void defaultLockDependsOnTheUserAlone_data();
+    void defaultLockDependsOnTheUserAlone();
 
 private:
     // Starts a process that holds the lock, as a running copy of the program would.
@@ -123,6 +122,9 @@ void SingleInstanceTest::leftBehind_data()
     QTest::newRow("a folder in the way") << QByteArray("<dir>") << false << Outcome::Unavailable;
     QTest::newRow("folder others can write")
         << QByteArray("<shared>") << false << Outcome::Unavailable;
+    // Never read: QLockFile would read them without end. (A named pipe: see the end-to-end checks.)
+    QTest::newRow("a link to /dev/zero") << QByteArray("<zero>") << false << Outcome::Unavailable;
+    QTest::newRow("a large file") << RandomBytes(1 << 20) << false << Outcome::Unavailable;
 }
 
 void SingleInstanceTest::leftBehind()
@@ -140,15 +142,23 @@ void SingleInstanceTest::leftBehind()
         QVERIFY(QDir().mkdir(path));
     else if (contents == "<shared>")
         QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7777)));
+    else if (contents == "<zero>")
+        QVERIFY(QFile::link("/dev/zero", path));
     else
         Write(path, contents);
+    const QFileInfo before(path);
 
     SingleInstance next(path);
     QCOMPARE(next.acquire(), outcome);
-    if (outcome == Outcome::Unavailable)
+    if (outcome == Outcome::Unavailable) {
         QVERIFY2(next.problem().contains(path), qPrintable(next.problem()));
-    else
+        const QFileInfo after(path); // left as it was
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.size(), before.size());
+    } else {
         QVERIFY(next.problem().isEmpty());
+    }
     if (copyRunning) {
         QCOMPARE(holder.state(), QProcess::Running);
         holder.kill();
@@ -156,45 +166,62 @@ void SingleInstanceTest::leftBehind()
     }
 }
 
-void SingleInstanceTest::defaultLockIsInThePrivateRuntimeFolder()
+// One lock per user, whatever the session's environment says: a copy started with
+// XDG_RUNTIME_DIR and one started without (su, ssh, cron) find the same lock, in the system's
+// runtime folder for the user when it is private, else in the user's own cache folder. Never in
+// a folder other users can write, as Qt's fallback under the temporary folder would be.
+void SingleInstanceTest::defaultLockDependsOnTheUserAlone_data()
 {
-    const QFileInfo lock(SingleInstance::DefaultLockPath());
-    QCOMPARE(lock.fileName(), "lunetide.lock");
-    const QFileInfo folder(lock.absolutePath());
-    QVERIFY(folder.isDir());
-    QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
-             QFile::Permissions());
+    // XDG_RUNTIME_DIR and XDG_CACHE_HOME: a folder in the home, or unset ("").
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("cache");
+    QTest::newRow("session runtime folder") << "runtime"
+                                            << "";
+    QTest::newRow("no runtime folder") << ""
+                                       << "";
+    QTest::newRow("a runtime folder others can write") << "shared"
+                                                       << "";
+    QTest::newRow("another cache folder") << ""
+                                          << "tmp";
 }
 
-// Without a usable runtime folder Qt would have fallen back to the shared temporary folder; the
-// lock goes to a folder in the user's own cache folder instead, made for this user alone.
-void SingleInstanceTest::withoutARuntimeFolderTheLockStaysPrivate()
+void SingleInstanceTest::defaultLockDependsOnTheUserAlone()
 {
+    QFETCH(QString, runtime);
+    QFETCH(QString, cache);
+
     QTemporaryDir home;
-    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray savedTemp = qgetenv("TMPDIR");
-    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
-    const QString shared = home.filePath("tmp");
-    QVERIFY(QDir().mkpath(shared));
-    // The runtime folder Qt would fall back to is already taken by a file.
-    QFile squatter(shared + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
-    QVERIFY(squatter.open(QIODevice::WriteOnly));
-    qunsetenv("XDG_RUNTIME_DIR");
-    qputenv("TMPDIR", QFile::encodeName(shared));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath("cache")));
-
+    for (const char* folder : {"runtime", "shared", "tmp"})
+        QVERIFY(QDir(home.path()).mkdir(folder));
+    QVERIFY(QFile::setPermissions(home.filePath("runtime"), QFile::Permissions(0x7700)));
+    QVERIFY(QFile::setPermissions(home.filePath("shared"), QFile::Permissions(0x7777)));
+    const QList<std::pair<const char*, QString>> environment{
+        {"HOME", home.path()},
+        {"TMPDIR", home.filePath("tmp")},
+        {"XDG_RUNTIME_DIR", runtime.isEmpty() ? runtime : home.filePath(runtime)},
+        {"XDG_CACHE_HOME", cache.isEmpty() ? cache : home.filePath(cache)}};
+    QList<QByteArray> saved;
+    for (const auto& [name, value] : environment) {
+        saved << qgetenv(name);
+        value.isEmpty() ? qunsetenv(name) : qputenv(name, QFile::encodeName(value));
+    }
     const QString path = SingleInstance::DefaultLockPath();
-    SingleInstance instance(path);
-    const Outcome outcome = instance.acquire();
+    for (qsizetype i = 0; i < environment.size(); ++i)
+        qputenv(environment[i].first, saved[i]);
 
-    qputenv("XDG_RUNTIME_DIR", savedRuntime);
-    qputenv("TMPDIR", savedTemp);
-    qputenv("XDG_CACHE_HOME", savedCache);
-    QVERIFY2(!path.startsWith(shared), qPrintable(path));
-    QCOMPARE(path, home.filePath("cache/lunetide/lunetide.lock"));
-    QCOMPARE(QFileInfo(path).absoluteDir().path(), home.filePath("cache/lunetide"));
-    QCOMPARE(QFile::permissions(home.filePath("cache/lunetide")) & 0x0077, QFile::Permissions());
-    QCOMPARE(outcome, Outcome::Acquired);
+    const QString system = QStringLiteral("/run/user/%1").arg(::geteuid());
+    if (QFileInfo(system).isDir() && QFileInfo(system).ownerId() == ::geteuid() &&
+        (QFile::permissions(system) & 0x0077) == 0) {
+        QCOMPARE(path, system + "/lunetide.lock");
+    } else {
+        QCOMPARE(path, home.filePath(".cache/lunetide/lunetide.lock"));
+        for (const QString& made : {home.filePath(".cache"), home.filePath(".cache/lunetide")})
+            QCOMPARE(QFile::permissions(made) & 0x0777, QFile::Permissions(0x0700));
+    }
+    QCOMPARE(QDir(home.filePath("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+    SingleInstance instance(path);
+    QCOMPARE(instance.acquire(), Outcome::Acquired);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

@@ -12,13 +12,29 @@ class UpdateReminderTest : public QObject {
 private slots:
     void reminder_data();
     void reminder();
+    void whatIsOnDisk_data();
+    void whatIsOnDisk();
     void coBrandDraw_data();
     void coBrandDraw();
 };
 
 namespace {
+
 const QDate kToday(2026, 12, 7);
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
 
 void UpdateReminderTest::reminder_data()
 {
@@ -47,6 +63,12 @@ void UpdateReminderTest::reminder_data()
     QTest::newRow("a list") << "a, b, c" << true << ReminderStep::Unreadable << "a, b, c" << 0;
     QTest::newRow("impossible date")
         << "2026-02-30" << true << ReminderStep::Unreadable << "2026-02-30" << 0;
+    QTest::newRow("blanks around")
+        << " " + iso(-14) + "\t" << true << ReminderStep::Quiet << " " + iso(-14) + "\t" << 0;
+    QTest::newRow("something after the date")
+        << iso(-15) + "junk" << true << ReminderStep::Unreadable << iso(-15) + "junk" << 0;
+    QTest::newRow("a time after the date")
+        << iso(-15) + "T08:00" << true << ReminderStep::Unreadable << iso(-15) + "T08:00" << 0;
 }
 
 void UpdateReminderTest::reminder()
@@ -66,11 +88,7 @@ void UpdateReminderTest::reminder()
         return (duration.isEmpty() ? QString() : "[Settings]\nDuration=" + duration + "\n") +
                "[Window]\nx=1\n";
     };
-    {
-        QFile settings(path);
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(file(stored).toUtf8());
-    }
+    QVERIFY(Write(path, file(stored).toUtf8()));
 
     QStringList questions;
     int opened = 0;
@@ -87,13 +105,52 @@ void UpdateReminderTest::reminder()
         QCOMPARE(questions.first(), "There maybe an update to this software available\n"
                                     "Do you want to check for an update?");
     QCOMPARE(opened, downloadsOpened);
-    QFile settings(path);
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    const QString after = QString::fromUtf8(settings.readAll());
+    const QString after = QString::fromUtf8(Read(path));
     if (stored.isEmpty())
         QCOMPARE(after, file({}) + "\n[Settings]\nDuration=" + storedAfter + "\n");
     else
         QCOMPARE(after, file(storedAfter));
+}
+
+// Only a missing settings file is written to, its folders made for this user alone; a folder or a
+// file too large to be the program's is left as it is, and nothing asked. (Named pipes and
+// devices: see the end-to-end checks.)
+void UpdateReminderTest::whatIsOnDisk_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("no settings folder") << "missing";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("too large") << "large";
+}
+
+void UpdateReminderTest::whatIsOnDisk()
+{
+    QFETCH(QString, kind);
+
+    QTemporaryDir home;
+    const QString folder = home.filePath("config/Lunetide");
+    const QString path = folder + "/lunetide.conf";
+    const QByteArray large = "[Settings]\nDuration=2001-01-01\n" + QByteArray(4 << 20, ';');
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(path));
+    else if (kind == "large")
+        QVERIFY(QDir().mkpath(folder) && Write(path, large));
+
+    int asked = 0;
+    UpdateReminder(
+        path, kToday, [&](const QString&) { return ++asked, false; }, [] {});
+
+    QCOMPARE(asked, 0);
+    if (kind == "missing") {
+        QCOMPARE(Read(path), "[Settings]\nDuration=2026-12-07\n");
+        for (const QString& made : {home.filePath("config"), folder})
+            QCOMPARE(QFile::permissions(made) & 0x0777, QFile::Permissions(0x0700));
+    } else {
+        QCOMPARE(QFileInfo(path).isDir(), kind == "folder");
+        QCOMPARE(Read(path), kind == "large" ? large : QByteArray());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"lunetide.conf"});
+    }
 }
 
 void UpdateReminderTest::coBrandDraw_data()

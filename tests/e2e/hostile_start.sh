@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # What the machine leaves behind never keeps the program from starting: lock files that no
-# running copy holds (empty, garbage, another machine's) are taken over; a folder in the way of the
-# lock is reported, naming its path, and the program starts all the same; a clock set beyond the
-# four-digit years opens the main window; a lock file of the settings library left beside the
-# settings file does not hold up the start after the update question.
+# running copy holds (empty, garbage, another machine's) are taken over; a folder or a named pipe
+# in the way of the lock is reported, naming its path, left as it is, and the program starts all
+# the same; a settings file that is a named pipe or a link to /dev/zero is left as it is, nothing
+# asked; a standard error no one reads ends nothing; a clock set beyond the four-digit years opens
+# the main window; a lock file of the settings library left beside the settings file does not hold
+# up the start after the update question. Each start ends with SIGTERM, status 0.
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 readonly caption='Lunetide v1\.15'
-readonly lock=$XDG_RUNTIME_DIR/lunetide.lock
-readonly settings=$XDG_CONFIG_HOME/Lunetide/lunetide.conf
-readonly faketime_library=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
 
 # The main window, not a message box that carried another title for a moment when it was mapped.
 main_window_of() {
@@ -30,6 +29,8 @@ starts_and_ends() {
     expect_clean_end "$program" "$WINDOW_TIMEOUT" "$what"
 }
 
+mkdir -p "$(dirname "$lock")"
+chmod 0700 "$(dirname "$lock")"
 for kind in empty garbage foreign; do
     rm -rf "$lock"
     case $kind in
@@ -41,28 +42,56 @@ for kind in empty garbage foreign; do
     [[ ! -e $lock ]] || fail "the lock file is left behind"
 done
 
-step "a folder in the way of the lock"
-rm -rf "$lock"
-mkdir "$lock"
-launch
-program=$launched
-box=$(wait_for_window "$program" Lunetide)
-grep -qF "$lock" "$sandbox/lunetide-$((${#started[@]} - 1)).log" ||
-    fail "the message does not name $lock"
-press "$box" Return
+for kind in folder "named pipe"; do
+    step "a $kind in the way of the lock"
+    rm -rf "$lock"
+    if [[ $kind == folder ]]; then mkdir "$lock"; else mkfifo "$lock"; fi
+    launch
+    program=$launched
+    box=$(wait_for_window "$program" Lunetide)
+    grep -qF "$lock" "$sandbox/lunetide-$((${#started[@]} - 1)).log" ||
+        fail "the message does not name $lock"
+    press "$box" Return
+    main=$(main_window_of "$program")
+    step "message answered, main window $main mapped"
+    kill -TERM "$program"
+    expect_clean_end "$program" "$WINDOW_TIMEOUT" "$kind in the way"
+    [[ -d $lock || -p $lock ]] || fail "the $kind at the lock's path is gone"
+    rm -rf "$lock"
+done
+
+for kind in "named pipe" "link to /dev/zero"; do
+    rm -f "$settings"
+    if [[ $kind == "named pipe" ]]; then mkfifo "$settings"; else ln -s /dev/zero "$settings"; fi
+    starts_and_ends "settings file a $kind" # no question: its main window comes first
+    [[ -p $settings || $(readlink "$settings") == /dev/zero ]] || fail "the $kind was replaced"
+    [[ $(ls -A "$(dirname "$settings")") == "$(basename "$settings")" ]] ||
+        fail "written beside the settings: $(ls -A "$(dirname "$settings")")"
+done
+rm -f "$settings"
+
+# A warning to print (the settings folder cannot be made), on a pipe whose reader is gone.
+step "standard error no one reads"
+mv "$HOME/.config" "$HOME/config.kept"
+: >"$HOME/.config"
+mkfifo "$sandbox/stderr"
+exec {reader}<>"$sandbox/stderr" {writer}>"$sandbox/stderr"
+exec {reader}<&-
+"$LUNETIDE" >/dev/null 2>&"$writer" &
+program=$!
+started+=("$program")
+exec {writer}>&-
 main=$(main_window_of "$program")
-step "message answered, main window $main mapped"
 kill -TERM "$program"
-expect_clean_end "$program" "$WINDOW_TIMEOUT" "folder in the way"
-rmdir "$lock"
+expect_clean_end "$program" "$WINDOW_TIMEOUT" "closed standard error"
+[[ ! -e $lock ]] || fail "the lock file is left behind"
+rm "$HOME/.config"
+mv "$HOME/config.kept" "$HOME/.config"
 
 # No stored date, so that no update question comes (a clock set back asks it, as it should).
-rm "$settings"
 for day in 10021-08-16 0499-03-08; do
-    days=$((($(date -d "$day" +%s) - $(date +%s)) / 86400))
-    # A sanitizer build wants its runtime first in the library list; libfaketime comes first here.
-    launch_prefix=(env LD_PRELOAD="$faketime_library" FAKETIME="$(printf '%+d' "$days")d"
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+    rm -f "$settings"
+    clock_moved_by $((($(date -d "$day" +%s) - $(date +%s)) / 86400))
     starts_and_ends "clock on $day"
     launch_prefix=()
 done

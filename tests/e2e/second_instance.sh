@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A second copy started while one runs says "Application is already running" and, once that is
 # answered, ends with status 0 without having shown a window; the first copy is left as it was.
+# So does a copy started from a session with another environment (su, ssh, cron).
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 readonly caption='Lunetide v1\.15'
@@ -51,6 +52,18 @@ now=$(xdotool search --onlyvisible --pid "$first" --name "^$caption\$")
     fail "expected the main window alone on screen, found: $(visible_toplevels)"
 after=$(xwininfo -id "$main" | grep -E 'Absolute|Width|Height|Map State')
 [[ $after == "$before" ]] || fail "the main window changed: $before -> $after"
+
+step "start a copy without XDG_RUNTIME_DIR and with another XDG_CACHE_HOME"
+launch_prefix=(env -u XDG_RUNTIME_DIR XDG_CACHE_HOME="$sandbox/cache")
+launch
+launch_prefix=()
+box=$(wait_for_window "$launched" Lunetide)
+message=$(message_text)
+[[ $message == 'Application is already running' ]] || fail "the message box says: \"$message\""
+press "$box" Return
+expect_clean_end "$launched" "$WINDOW_TIMEOUT" "copy of another session"
+[[ $(visible_toplevels) == "$(printf '0x%x' "$main")" ]] ||
+    fail "expected the main window alone on screen, found: $(visible_toplevels)"
 
 # The first copy still leaves the usual way.
 step "leave the first copy"

@@ -13,8 +13,9 @@ fail() {
 }
 step() { echo "-- $*"; }
 
-# A fresh home, settings folder and runtime folder, so that neither the settings nor the
-# single-instance lock touch the user's. The update question was "asked" today, so none comes.
+# A fresh home, as a new account has it: nothing the program makes itself (its settings folder,
+# its lock) is there; a case that needs something there makes it. The session's runtime folder is
+# there, as a login makes it.
 sandbox=$(mktemp -d)
 started=()
 finish() {
@@ -31,10 +32,19 @@ finish() {
     exit "$status"
 }
 trap finish EXIT
-export HOME=$sandbox/home XDG_CONFIG_HOME=$sandbox/config XDG_RUNTIME_DIR=$sandbox/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Lunetide"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$XDG_CONFIG_HOME/Lunetide/lunetide.conf"
+export HOME=$sandbox/home XDG_RUNTIME_DIR=$sandbox/runtime
+unset XDG_CONFIG_HOME XDG_CACHE_HOME
+mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
+# Where the program keeps its settings (named after the program file) and its lock: the lock in
+# the system's runtime folder for the user when it is private (then shared with the user's own
+# copy of the program), else in the home.
+readonly settings=$HOME/.config/Lunetide/$(basename "$LUNETIDE").conf
+system_runtime=/run/user/$(id -u)
+if [[ -d $system_runtime && -O $system_runtime ]] && (((8#$(stat -c %a "$system_runtime") & 8#077) == 0)); then
+    readonly lock=$system_runtime/lunetide.lock
+else
+    readonly lock=$HOME/.cache/lunetide/lunetide.lock
+fi
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
@@ -45,6 +55,15 @@ launch() {
     "${launch_prefix[@]}" "$LUNETIDE" >"$sandbox/lunetide-${#started[@]}.log" 2>&1 &
     launched=$!
     started+=("$launched")
+}
+
+# The next launch runs with the clock moved by the given number of days (libfaketime).
+clock_moved_by() {
+    local library
+    library=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
+    # A sanitizer build wants its runtime first in the library list; libfaketime comes first here.
+    launch_prefix=(env LD_PRELOAD="$library" FAKETIME="$(printf '%+d' "$1")d"
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
 }
 
 # True once the process has ended (gone, or a zombie waiting to be reaped).
