@@ -172,16 +172,24 @@ void frmMain::Form_Load()
     ui_->cboMonth->setCurrentIndex(0);
     ui_->cboYear->setCurrentIndex(0);
 
-    const QDate today = today_();
-    todayDay_ = today.day();
-    todayYear_ = today.year();
-    todayMonth_ = today.month();
+    ShowTodaysReading(today_());
+    ShowText(ui_->lblCurrentDateTime, clock_());
+
+    timer1_->start();
+}
+
+// Today's phase with its picture, sign and element, for the date given.
+void frmMain::ShowTodaysReading(QDate today)
+{
+    shownToday_ = today;
+    const int year = today.year();
+    const int month = today.month();
+    const int day = today.day();
 
     // The moon's age is reckoned from a four-digit year; a clock set outside the years 1000 to
     // 9999 gives no phase, but the day still has its sign and element.
     try {
-        const lunetide::Reading reading =
-            lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
+        const lunetide::Reading reading = lunetide::ReadingOf(year, month, day, TextCopy::Today);
         const QString phaseName = CoreText(reading.phaseTexts.name);
         // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
         if (moonPicture_)
@@ -193,12 +201,11 @@ void frmMain::Form_Load()
         ui_->PicCurrentMoonPhase->clear();
         ui_->PicCurrentMoonPhase->setAccessibleDescription(kNoPhaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, kNoPhaseName);
-        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(todayYear_));
+        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(year));
     }
-    ShowText(ui_->lblCurrentDateTime, clock_());
 
     // Every month and day the system clock reports has a sign.
-    const lunetide::SunSign sign = *lunetide::SunSignOfToday(todayMonth_, todayDay_);
+    const lunetide::SunSign sign = *lunetide::SunSignOfToday(month, day);
     const lunetide::SignTexts signTexts = lunetide::SignTextsOf(sign, TextCopy::Today);
     ShowText(ui_->lblCurrentMoonInSunsign, CoreText(signTexts.title));
     ShowText(ui_->lblCurrentMoonInSunsignKeywords, CoreText(signTexts.keyword));
@@ -208,13 +215,14 @@ void frmMain::Form_Load()
         lunetide::ElementTextsOf(lunetide::ElementOf(sign), TextCopy::Today);
     ShowText(ui_->lblCurrentMoonInElement, CoreText(elementTexts.name));
     ShowText(ui_->lblCurrentMoonInElementDesc, CoreText(elementTexts.text));
-
-    timer1_->start();
 }
 
-// Both clocks once a second, the display window's first; each reads the clock afresh.
+// Both clocks once a second, the display window's first; each reads the clock afresh. When the
+// date has changed (midnight, or the clock set to another day), today's reading follows it.
 void frmMain::Timer1_Timer()
 {
+    if (const QDate today = today_(); today != shownToday_)
+        ShowTodaysReading(today);
     emit clockTicked(clock_());
     ShowText(ui_->lblCurrentDateTime, clock_());
 }
