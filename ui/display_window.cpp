@@ -3,6 +3,7 @@
 #include "core/correspondence.h"
 #include "ui/about_box.h"
 #include "ui/app_icon.h"
+#include "ui/centre_on_first_show.h"
 #include "ui/core_text.h"
 #include "ui/default_cancel.h"
 #include "ui/label_fit.h"
@@ -83,6 +84,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     // The client area below the menu bar is the form's 569 x 329.
     resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     ui::MakeFixedWindow(this);
+    centring_ = new ui::CentreOnFirstShow(this);
 
     // Labels that size themselves take the size of their stored captions in the font at hand.
     for (QLabel* label : std::initializer_list<QLabel*>{
@@ -153,7 +155,7 @@ void frmDisplay::ResetToStoredState()
         widget->show();
     }
     ui_->cmdBack->setFocus();
-    centred_ = false;
+    centring_->CentreAtNextShow();
 }
 
 QPixmap frmDisplay::IMGMoon(int k) const
@@ -215,16 +217,6 @@ void frmDisplay::WriteReading(const ReadingRequest& request)
 void frmDisplay::SetDateTime(const QString& clockText)
 {
     SetSizedText(ui_->lblDateTime, clockText);
-}
-
-void frmDisplay::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        ui::CentreOnScreen(this);
-        ui_->cmdBack->setFocus();
-    }
-    QMainWindow::showEvent(event);
 }
 
 // Closing always goes through; the registry carries out the rest of the unload step.

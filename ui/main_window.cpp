@@ -5,6 +5,7 @@
 #include "core/reading.h"
 #include "ui/about_box.h"
 #include "ui/app_icon.h"
+#include "ui/centre_on_first_show.h"
 #include "ui/clock_text.h"
 #include "ui/core_text.h"
 #include "ui/default_cancel.h"
@@ -99,6 +100,7 @@ frmMain::frmMain(QWidget* parent)
     ui_->centralwidget->setFixedSize(kClientWidth, kClientHeight);
     adjustSize();
     lunetide::ui::MakeFixedWindow(this);
+    new lunetide::ui::CentreOnFirstShow(this);
 
     // Static captions whose stored rectangles are too narrow for the stand-in font.
     for (QLabel* label : {ui_->Label1, ui_->Label3, ui_->Label5, ui_->Label6, ui_->Label7})
@@ -306,15 +308,6 @@ void frmMain::cmdCalculateMoonPhase_Click()
 void frmMain::BringOfferToFront(Offer offer)
 {
     (offer == Offer::CoBrand ? ui_->lblCobrand : ui_->lblFullBrand)->raise();
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        lunetide::ui::CentreOnScreen(this);
-    }
 }
 
 // Closing always goes through; what follows (the exit screen) is the registry's business. The

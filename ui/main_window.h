@@ -62,7 +62,6 @@ signals:
     void unloading();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -79,5 +78,4 @@ private:
     std::string chosenDateSign_; // the sign of the last requested date, kept when none is found
     QTimer* timer1_ = nullptr;
     QDate shownToday_; // the date whose reading the today panels show
-    bool centred_ = false;
 };
