@@ -1,7 +1,6 @@
 #include "ui/display_window.h"
 
 #include "core/correspondence.h"
-#include "ui/about_box.h"
 #include "ui/app_icon.h"
 #include "ui/centre_on_first_show.h"
 #include "ui/core_text.h"
@@ -10,6 +9,7 @@
 #include "ui/look.h"
 #include "ui/moon_picture_box.h"
 #include "ui/moon_pictures.h"
+#include "ui/shared_menus.h"
 #include "ui_display_window.h"
 #include "web/links.h"
 
@@ -111,14 +111,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     connect(ui_->Label61, &ClickableLabel::clicked, this, [] { web::LinkHomePage(); });
     connect(ui_->lblFullBrand, &ClickableLabel::clicked, this, [] { web::LinkFullyBranded(); });
     connect(ui_->lblCobrand, &ClickableLabel::clicked, this, [] { web::LinkCoBrand(); });
-    connect(ui_->mnuOnline, &QAction::triggered, this, [] { web::LinkOnlineHelp(); });
-    connect(ui_->mnuVisit, &QAction::triggered, this, [] { web::LinkHomePage(); });
-    connect(ui_->mnuUpdate, &QAction::triggered, this, [] { web::LinkDownload(); });
-    connect(ui_->mnuDonate, &QAction::triggered, this, [] { web::LinkDonate(); });
-    // Shown greyed: the entry is part of the menu bar but cannot be chosen.
-    ui_->mnuMakeMoneyOnline->setEnabled(false);
-    connect(ui_->mnuMakeMoneyOnline, &QAction::triggered, this, [] { web::LinkFullyBranded(); });
-    connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+    ui::ConnectSharedMenus(this, *ui_);
 
     ui_->cmdBack->setFocus();
     StoreState();

@@ -3,7 +3,6 @@
 #include "ui_main_window.h"
 
 #include "core/reading.h"
-#include "ui/about_box.h"
 #include "ui/app_icon.h"
 #include "ui/centre_on_first_show.h"
 #include "ui/clock_text.h"
@@ -14,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/moon_picture_box.h"
 #include "ui/moon_pictures.h"
+#include "ui/shared_menus.h"
 #include "web/links.h"
 
 #include <QCloseEvent>
@@ -128,13 +128,7 @@ void frmMain::ConnectMenusAndLabels()
     connect(ui_->mnuMoonMagickReading, &QAction::triggered, this,
             &frmMain::cmdCalculateMoonPhase_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(ui_->mnuOnline, &QAction::triggered, this, &LinkOnlineHelp);
-    connect(ui_->mnuVisit, &QAction::triggered, this, &LinkHomePage);
-    connect(ui_->mnuUpdate, &QAction::triggered, this, &LinkDownload);
-    connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
-    connect(ui_->mnuDonate, &QAction::triggered, this, &LinkDonate);
-    // Shown greyed and never enabled; were it enabled, it would open the fully-branded offer.
-    connect(ui_->mnuMakeMoneyOnline, &QAction::triggered, this, &LinkFullyBranded);
+    lunetide::ui::ConnectSharedMenus(this, *ui_);
 
     connect(ui_->Label2, &ClickableLabel::clicked, this, &LinkFullyBranded);
     connect(ui_->Label61, &ClickableLabel::clicked, this, &LinkHomePage);
