@@ -11,9 +11,11 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 readonly faketime_library=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
 readonly headroom=15 # seconds from the start to midnight
 
-# The update question was asked on the day the program starts, so none comes.
+# The update question was asked on the day the program starts, so none comes; the new day
+# leaves the stored date alone.
+readonly settings=$XDG_CONFIG_HOME/Lunetide/lunetide.conf
 mkdir -p -m 0700 "$XDG_CONFIG_HOME/Lunetide"
-printf '[Settings]\nDuration=2026-08-20\n' >"$XDG_CONFIG_HOME/Lunetide/lunetide.conf"
+printf '[Settings]\nDuration=2026-08-20\n' >"$settings"
 
 # A sanitizer build wants its runtime first in the library list; libfaketime comes first here.
 launch_prefix=(env LD_PRELOAD="$faketime_library" FAKETIME="@2026-08-20 23:59:$((60 - headroom))"
@@ -52,4 +54,6 @@ grep -F ' ; ' <<<"$labels"
 step "the main window shows Waxing Moon, Moon In Virgo, Earth"
 kill -TERM "$launched"
 expect_clean_end "$launched" "$WINDOW_TIMEOUT" "after midnight"
+[[ $(cat "$settings") == "$(printf '[Settings]\nDuration=2026-08-20')" ]] ||
+    fail "the settings now hold: $(cat "$settings")"
 echo "PASS"
