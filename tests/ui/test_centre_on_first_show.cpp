@@ -12,7 +12,6 @@ class CentreOnFirstShowTest : public QObject {
 private slots:
     void placeAtFirstShow_data();
     void placeAtFirstShow();
-    void centredAgainOnlyWhenAsked();
 };
 
 void CentreOnFirstShowTest::placeAtFirstShow_data()
@@ -44,29 +43,6 @@ void CentreOnFirstShowTest::placeAtFirstShow()
         QVERIFY2(qAbs(offCentre.x()) <= 1, qPrintable(QString::number(offCentre.x())));
     if (excess.height() <= 0)
         QVERIFY2(qAbs(offCentre.y()) <= 1, qPrintable(QString::number(offCentre.y())));
-}
-
-// A window the user has moved stays where it was put when it is shown again, unless asked to be
-// centred again at its next show.
-void CentreOnFirstShowTest::centredAgainOnlyWhenAsked()
-{
-    QWidget window;
-    window.setFixedSize(300, 200);
-    auto* centring = new CentreOnFirstShow(&window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint centred = window.pos();
-    const QPoint moved = centred + QPoint(40, 30);
-
-    window.move(moved);
-    window.hide();
-    window.show();
-    QTRY_COMPARE(window.pos(), moved);
-
-    window.hide();
-    centring->CentreAtNextShow();
-    window.show();
-    QTRY_COMPARE(window.pos(), centred);
 }
 
 QTEST_MAIN(CentreOnFirstShowTest)
