@@ -1,14 +1,15 @@
 #include "ui/display_window.h"
 
 #include "core/correspondence.h"
-#include "ui/about_box.h"
 #include "ui/app_icon.h"
+#include "ui/centre_on_first_show.h"
 #include "ui/core_text.h"
 #include "ui/default_cancel.h"
 #include "ui/label_fit.h"
 #include "ui/look.h"
 #include "ui/moon_picture_box.h"
 #include "ui/moon_pictures.h"
+#include "ui/shared_menus.h"
 #include "ui_display_window.h"
 #include "web/links.h"
 
@@ -83,6 +84,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     // The client area below the menu bar is the form's 569 x 329.
     resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     ui::MakeFixedWindow(this);
+    centring_ = new ui::CentreOnFirstShow(this);
 
     // Labels that size themselves take the size of their stored captions in the font at hand.
     for (QLabel* label : std::initializer_list<QLabel*>{
@@ -109,14 +111,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     connect(ui_->Label61, &ClickableLabel::clicked, this, [] { web::LinkHomePage(); });
     connect(ui_->lblFullBrand, &ClickableLabel::clicked, this, [] { web::LinkFullyBranded(); });
     connect(ui_->lblCobrand, &ClickableLabel::clicked, this, [] { web::LinkCoBrand(); });
-    connect(ui_->mnuOnline, &QAction::triggered, this, [] { web::LinkOnlineHelp(); });
-    connect(ui_->mnuVisit, &QAction::triggered, this, [] { web::LinkHomePage(); });
-    connect(ui_->mnuUpdate, &QAction::triggered, this, [] { web::LinkDownload(); });
-    connect(ui_->mnuDonate, &QAction::triggered, this, [] { web::LinkDonate(); });
-    // Shown greyed: the entry is part of the menu bar but cannot be chosen.
-    ui_->mnuMakeMoneyOnline->setEnabled(false);
-    connect(ui_->mnuMakeMoneyOnline, &QAction::triggered, this, [] { web::LinkFullyBranded(); });
-    connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+    ui::ConnectSharedMenus(this, *ui_);
 
     ui_->cmdBack->setFocus();
     StoreState();
@@ -153,7 +148,7 @@ void frmDisplay::ResetToStoredState()
         widget->show();
     }
     ui_->cmdBack->setFocus();
-    centred_ = false;
+    centring_->CentreAtNextShow();
 }
 
 QPixmap frmDisplay::IMGMoon(int k) const
@@ -215,16 +210,6 @@ void frmDisplay::WriteReading(const ReadingRequest& request)
 void frmDisplay::SetDateTime(const QString& clockText)
 {
     SetSizedText(ui_->lblDateTime, clockText);
-}
-
-void frmDisplay::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        ui::CentreOnScreen(this);
-        ui_->cmdBack->setFocus();
-    }
-    QMainWindow::showEvent(event);
 }
 
 // Closing always goes through; the registry carries out the rest of the unload step.

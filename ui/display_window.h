@@ -12,6 +12,9 @@
 namespace Ui {
 class frmDisplay;
 }
+namespace lunetide::ui {
+class CentreOnFirstShow;
+}
 class QLabel;
 
 // The reading display window: shows one reading written into it by the reading request. It
@@ -50,7 +53,6 @@ signals:
     void unloading();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -69,6 +71,6 @@ private:
     std::unique_ptr<Ui::frmDisplay> ui_;
     QList<StoredLabel> storedLabels_;
     QWidgetList storedOrder_; // the client area's children, back to front, all shown in the form
-    bool centred_ = false;
+    lunetide::ui::CentreOnFirstShow* centring_ = nullptr; // owned by the window
     bool unloaded_ = false; // the unload step is signalled once per window
 };

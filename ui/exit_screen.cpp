@@ -1,6 +1,7 @@
 #include "ui/exit_screen.h"
 
 #include "ui/app_icon.h"
+#include "ui/centre_on_first_show.h"
 #include "ui/default_cancel.h"
 #include "ui/label_fit.h"
 #include "ui/look.h"
@@ -72,6 +73,7 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     ui_->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     ui::MakeFixedWindow(this);
+    new ui::CentreOnFirstShow(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowIcon(ui::AppIcon());
     ui_->Picture1->setPixmap(ui::AppIconPixmap(32));
@@ -108,19 +110,11 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     connect(ui_->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
     connect(ui_->Check1, &QPushButton::toggled, this, &frmExitScreen::Check1_Toggled);
     connect(ui_->lblGoToHome, &ClickableLabel::clicked, this, [] { web::LinkSoftwareCatalogue(); });
+
+    ui_->cmdClose->setFocus();
 }
 
 frmExitScreen::~frmExitScreen() = default;
-
-void frmExitScreen::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        ui::CentreOnScreen(this);
-        ui_->cmdClose->setFocus();
-    }
-    QWidget::showEvent(event);
-}
 
 void frmExitScreen::closeEvent(QCloseEvent* event)
 {

@@ -32,7 +32,6 @@ signals:
     void unloading();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,7 +42,6 @@ private:
     static void SetBoxText(QWidget* box, const QString& text);
 
     std::unique_ptr<Ui::frmExitScreen> ui_;
-    bool centred_ = false;
     // The five form boxes and the text each shows while it holds nothing.
     QHash<QWidget*, QString> placeholders_;
 };

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 // The images are compiled into this static library; Q_INIT_RESOURCE cannot be used inside a
 // namespace.
 static void RegisterLookResources()
@@ -96,8 +98,12 @@ void CentreOnScreen(QWidget* window)
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    const QRect available = screen->availableGeometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(available.center());
+    // A window larger than the screen keeps its title bar and top-left corner on it.
+    frame.moveTopLeft(
+        QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
     window->move(frame.topLeft());
 }
 

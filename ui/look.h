@@ -66,7 +66,8 @@ void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra = {});
 // Fixes a top-level window's size at its current (the form's) size.
 void MakeFixedWindow(QWidget* window);
 
-// Centres a top-level window on the screen it will appear on.
+// Centres a top-level window on the screen it will appear on, then moves it right and down as far
+// as needed to bring its top-left corner onto the screen's available area.
 void CentreOnScreen(QWidget* window);
 
 } // namespace lunetide::ui

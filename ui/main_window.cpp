@@ -3,8 +3,8 @@
 #include "ui_main_window.h"
 
 #include "core/reading.h"
-#include "ui/about_box.h"
 #include "ui/app_icon.h"
+#include "ui/centre_on_first_show.h"
 #include "ui/clock_text.h"
 #include "ui/core_text.h"
 #include "ui/default_cancel.h"
@@ -13,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/moon_picture_box.h"
 #include "ui/moon_pictures.h"
+#include "ui/shared_menus.h"
 #include "web/links.h"
 
 #include <QCloseEvent>
@@ -99,6 +100,7 @@ frmMain::frmMain(QWidget* parent)
     ui_->centralwidget->setFixedSize(kClientWidth, kClientHeight);
     adjustSize();
     lunetide::ui::MakeFixedWindow(this);
+    new lunetide::ui::CentreOnFirstShow(this);
 
     // Static captions whose stored rectangles are too narrow for the stand-in font.
     for (QLabel* label : {ui_->Label1, ui_->Label3, ui_->Label5, ui_->Label6, ui_->Label7})
@@ -126,13 +128,7 @@ void frmMain::ConnectMenusAndLabels()
     connect(ui_->mnuMoonMagickReading, &QAction::triggered, this,
             &frmMain::cmdCalculateMoonPhase_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(ui_->mnuOnline, &QAction::triggered, this, &LinkOnlineHelp);
-    connect(ui_->mnuVisit, &QAction::triggered, this, &LinkHomePage);
-    connect(ui_->mnuUpdate, &QAction::triggered, this, &LinkDownload);
-    connect(ui_->mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
-    connect(ui_->mnuDonate, &QAction::triggered, this, &LinkDonate);
-    // Shown greyed and never enabled; were it enabled, it would open the fully-branded offer.
-    connect(ui_->mnuMakeMoneyOnline, &QAction::triggered, this, &LinkFullyBranded);
+    lunetide::ui::ConnectSharedMenus(this, *ui_);
 
     connect(ui_->Label2, &ClickableLabel::clicked, this, &LinkFullyBranded);
     connect(ui_->Label61, &ClickableLabel::clicked, this, &LinkHomePage);
@@ -172,16 +168,24 @@ void frmMain::Form_Load()
     ui_->cboMonth->setCurrentIndex(0);
     ui_->cboYear->setCurrentIndex(0);
 
-    const QDate today = today_();
-    todayDay_ = today.day();
-    todayYear_ = today.year();
-    todayMonth_ = today.month();
+    ShowTodaysReading(today_());
+    ShowText(ui_->lblCurrentDateTime, clock_());
+
+    timer1_->start();
+}
+
+// Today's phase with its picture, sign and element, for the date given.
+void frmMain::ShowTodaysReading(QDate today)
+{
+    shownToday_ = today;
+    const int year = today.year();
+    const int month = today.month();
+    const int day = today.day();
 
     // The moon's age is reckoned from a four-digit year; a clock set outside the years 1000 to
     // 9999 gives no phase, but the day still has its sign and element.
     try {
-        const lunetide::Reading reading =
-            lunetide::ReadingOf(todayYear_, todayMonth_, todayDay_, TextCopy::Today);
+        const lunetide::Reading reading = lunetide::ReadingOf(year, month, day, TextCopy::Today);
         const QString phaseName = CoreText(reading.phaseTexts.name);
         // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
         if (moonPicture_)
@@ -193,12 +197,11 @@ void frmMain::Form_Load()
         ui_->PicCurrentMoonPhase->clear();
         ui_->PicCurrentMoonPhase->setAccessibleDescription(kNoPhaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, kNoPhaseName);
-        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(todayYear_));
+        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(year));
     }
-    ShowText(ui_->lblCurrentDateTime, clock_());
 
     // Every month and day the system clock reports has a sign.
-    const lunetide::SunSign sign = *lunetide::SunSignOfToday(todayMonth_, todayDay_);
+    const lunetide::SunSign sign = *lunetide::SunSignOfToday(month, day);
     const lunetide::SignTexts signTexts = lunetide::SignTextsOf(sign, TextCopy::Today);
     ShowText(ui_->lblCurrentMoonInSunsign, CoreText(signTexts.title));
     ShowText(ui_->lblCurrentMoonInSunsignKeywords, CoreText(signTexts.keyword));
@@ -208,13 +211,14 @@ void frmMain::Form_Load()
         lunetide::ElementTextsOf(lunetide::ElementOf(sign), TextCopy::Today);
     ShowText(ui_->lblCurrentMoonInElement, CoreText(elementTexts.name));
     ShowText(ui_->lblCurrentMoonInElementDesc, CoreText(elementTexts.text));
-
-    timer1_->start();
 }
 
-// Both clocks once a second, the display window's first; each reads the clock afresh.
+// Both clocks once a second, the display window's first; each reads the clock afresh. When the
+// date has changed (midnight, or the clock set to another day), today's reading follows it.
 void frmMain::Timer1_Timer()
 {
+    if (const QDate today = today_(); today != shownToday_)
+        ShowTodaysReading(today);
     emit clockTicked(clock_());
     ShowText(ui_->lblCurrentDateTime, clock_());
 }
@@ -298,15 +302,6 @@ void frmMain::cmdCalculateMoonPhase_Click()
 void frmMain::BringOfferToFront(Offer offer)
 {
     (offer == Offer::CoBrand ? ui_->lblCobrand : ui_->lblFullBrand)->raise();
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        lunetide::ui::CentreOnScreen(this);
-    }
 }
 
 // Closing always goes through; what follows (the exit screen) is the registry's business. The

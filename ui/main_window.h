@@ -37,7 +37,8 @@ public:
     void SetTodaySource(TodaySource source);
     void SetClockSource(ClockSource source);
 
-    // Fills the lists, reads today's date once and shows today's reading; starts the clock.
+    // Fills the lists, shows today's reading and starts the clock. Each tick of the clock shows
+    // the reading again when the date has changed.
     void Form_Load();
 
     // The reading button's work; File > Moon Magick Reading runs it too.
@@ -61,11 +62,11 @@ signals:
     void unloading();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectMenusAndLabels();
+    void ShowTodaysReading(QDate today);
     void Timer1_Timer();
     bool ValidateChosenDate();
     void StoreChosenDateSign();
@@ -76,9 +77,5 @@ private:
     ClockSource clock_;
     std::string chosenDateSign_; // the sign of the last requested date, kept when none is found
     QTimer* timer1_ = nullptr;
-    // Today's date, read once by Form_Load: the date of today's reading for the whole run.
-    int todayDay_ = 0;
-    int todayMonth_ = 0;
-    int todayYear_ = 0;
-    bool centred_ = false;
+    QDate shownToday_; // the date whose reading the today panels show
 };

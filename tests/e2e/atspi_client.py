@@ -3,6 +3,7 @@
     atspi_client.py main     print the main window's tree and check its names, picture and links
     atspi_client.py press-link TEXT    press the first link whose name starts with TEXT
     atspi_client.py reading  press the reading button and check the display window's picture
+    atspi_client.py labels   print the texts of the main window's labels, one a line
 
 Every check that fails prints FAIL: ... and ends with status 1.
 """
@@ -156,5 +157,10 @@ def reading():
     print(f"display window picture: {check_picture(shown)!r}")
 
 
-{"main": main_window, "press-link": lambda: press_link(sys.argv[2]), "reading": reading}[
-    sys.argv[1]]()
+def labels():
+    for node in nodes(window("Lunetide v1.15"), pyatspi.ROLE_LABEL):
+        print(node.name)
+
+
+{"main": main_window, "press-link": lambda: press_link(sys.argv[2]), "reading": reading,
+ "labels": labels}[sys.argv[1]]()

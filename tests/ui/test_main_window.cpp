@@ -90,6 +90,8 @@ private slots:
     void todaysReading();
     void todaysTextsFitTheirLabels();
     void clockTicksAlsoWhileHidden();
+    void todaysReadingFollowsTheDate_data();
+    void todaysReadingFollowsTheDate();
 
     void chosenDateIsValidatedForEveryReading_data();
     void chosenDateIsValidatedForEveryReading();
@@ -356,6 +358,60 @@ void MainWindowTest::clockTicksAlsoWhileHidden()
     QCOMPARE(ticked, QStringList({"clock 2", "clock 4"}));
     QCOMPARE(labelWhenTicked, QStringList({"clock 1", "clock 3"}));
     QCOMPARE(label->text(), QStringLiteral("clock 5"));
+}
+
+void MainWindowTest::todaysReadingFollowsTheDate_data()
+{
+    QTest::addColumn<QDate>("started");
+    QTest::addColumn<QDate>("later");
+    // New Moon in Leo (Fire), then Waxing Moon in Virgo (Earth).
+    QTest::newRow("midnight") << QDate(2026, 8, 20) << QDate(2026, 8, 21);
+    QTest::newRow("new year") << QDate(2026, 12, 31) << QDate(2027, 1, 1);
+    QTest::newRow("clock set back") << QDate(2026, 8, 21) << QDate(2025, 3, 20);
+    QTest::newRow("clock set past 9999") << QDate(9999, 12, 31) << QDate(10000, 1, 1);
+    QTest::newRow("same day") << QDate(2026, 8, 20) << QDate(2026, 8, 20);
+}
+
+// A window left open while the date changes shows, at the next tick of its clock, the reading a
+// window loaded on the new day shows; the chosen date in the lists stays as it was.
+void MainWindowTest::todaysReadingFollowsTheDate()
+{
+    QFETCH(QDate, started);
+    QFETCH(QDate, later);
+
+    QDate today = started;
+    int pictures = 0;
+    frmMain window;
+    window.SetMoonPictureSource([&pictures](int k) {
+        ++pictures;
+        return lunetide::ui::MoonPicture(k);
+    });
+    window.SetTodaySource([&today] { return today; });
+    window.SetClockSource(&Clock);
+    window.Form_Load();
+    Choose(&window, {23, 12, 2007});
+    const int picturesAtLoad = pictures;
+
+    today = later;
+    QSignalSpy ticked(&window, &frmMain::clockTicked);
+    QVERIFY(ticked.wait(3000));
+
+    const auto fresh = LoadedWindow(later);
+    for (const char* name :
+         {"lblCurrentMoonPhaseName", "lblCurrentMoonPhaseDesc", "lblCurrentMoonInSunsign",
+          "lblCurrentMoonInSunsignKeywords", "lblCurrentMoonInSunsignDesc",
+          "lblCurrentMoonInElement", "lblCurrentMoonInElementDesc"})
+        QCOMPARE(Find<QLabel>(&window, name)->text(), Find<QLabel>(fresh.get(), name)->text());
+    auto* picture = Find<QLabel>(&window, "PicCurrentMoonPhase");
+    auto* freshPicture = Find<QLabel>(fresh.get(), "PicCurrentMoonPhase");
+    QCOMPARE(picture->pixmap().toImage(), freshPicture->pixmap().toImage());
+    QCOMPARE(picture->accessibleDescription(), freshPicture->accessibleDescription());
+    if (later == started)
+        QCOMPARE(pictures, picturesAtLoad);
+
+    QCOMPARE(Find<QComboBox>(&window, "cboDate")->currentText(), QStringLiteral("23"));
+    QCOMPARE(Find<QComboBox>(&window, "cboMonth")->currentText(), QStringLiteral("December"));
+    QCOMPARE(Find<QComboBox>(&window, "cboYear")->currentText(), QStringLiteral("2007"));
 }
 
 void MainWindowTest::chosenDateIsValidatedForEveryReading_data()
