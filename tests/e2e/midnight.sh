@@ -13,8 +13,7 @@ readonly headroom=15 # seconds from the start to midnight
 
 # The update question was asked on the day the program starts, so none comes; the new day
 # leaves the stored date alone.
-readonly settings=$XDG_CONFIG_HOME/Lunetide/lunetide.conf
-mkdir -p -m 0700 "$XDG_CONFIG_HOME/Lunetide"
+mkdir -p -m 0700 "$HOME/.config" "$(dirname "$settings")"
 printf '[Settings]\nDuration=2026-08-20\n' >"$settings"
 
 # A sanitizer build wants its runtime first in the library list; libfaketime comes first here.
