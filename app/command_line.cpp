@@ -1,17 +1,17 @@
 #include "app/command_line.h"
 
-#include <QCommandLineParser>
-#include <QRegularExpression>
+#include "command_line/command_line_answer.h"
 
-#include <cstdio>
+#include <QCommandLineParser>
+
 #include <span>
 #include <string_view>
 
 namespace {
 
-constexpr char kProgramName[] = "lunetide";
-constexpr int kExitWriteFailed = 1;
-constexpr int kExitBadArguments = 2;
+namespace answer = lunetide::command_line;
+
+const QString kProgramName = QStringLiteral("lunetide");
 
 // The arguments QGuiApplication and QApplication take for themselves, as "-name" or "--name".
 // Those in the first list are followed by their value; only the last three also take it as
@@ -65,29 +65,14 @@ QStringList WithoutQtArguments(const QStringList& arguments)
     return rest;
 }
 
-// The reason for refusing the arguments, kept to one line: control characters that came with an
-// argument are shown as \xNN instead of acting on the terminal.
 WindowedCommandLine Refuse(const QString& why)
 {
-    WindowedCommandLine refused{WindowedCommandLine::Action::Refuse, {}};
-    for (const QChar c : why) {
-        if (c.category() == QChar::Other_Control)
-            refused.text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            refused.text += c;
-    }
-    return refused;
+    return {WindowedCommandLine::Action::Refuse, answer::OneLine(why)};
 }
 
 QString HelpText(const QCommandLineParser& parser)
 {
-    QString help = parser.helpText();
-    // --help-all answers as --help does: the note below names Qt's own options instead.
-    help.remove(QRegularExpression(QStringLiteral("^ *--help-all .*\n"),
-                                   QRegularExpression::MultilineOption));
-    help.replace(0, help.indexOf(u'\n'),
-                 QStringLiteral("Usage: %1 [options]").arg(QLatin1StringView(kProgramName)));
-    help += QStringLiteral(R"(
+    return answer::HelpText(parser, kProgramName, {QStringLiteral("[options]")}, QStringLiteral(R"(
 Qt's own options are accepted as well, among them -platform NAME, -display
 DISPLAY, -style STYLE and -reverse.
 
@@ -98,16 +83,7 @@ with lunetide-reading.
 Exit status:
   0  the program ended normally, or printed its help or version
   2  the arguments were refused (the reason is on standard error)
-)");
-    return help;
-}
-
-bool Print(std::FILE* stream, const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (!bytes.endsWith('\n'))
-        bytes.append('\n');
-    return std::fputs(bytes.constData(), stream) >= 0 && std::fflush(stream) == 0;
+)"));
 }
 
 } // namespace
@@ -128,8 +104,7 @@ WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
         return {WindowedCommandLine::Action::ShowHelp, HelpText(parser)};
     if (parser.isSet(versionOption))
         return {WindowedCommandLine::Action::ShowVersion,
-                QStringLiteral("%1 %2").arg(QLatin1StringView(kProgramName),
-                                            QStringLiteral(LUNETIDE_VERSION))};
+                QStringLiteral("%1 %2").arg(kProgramName, QStringLiteral(LUNETIDE_VERSION))};
     if (!parser.positionalArguments().isEmpty())
         return Refuse(QStringLiteral("unexpected argument '%1'")
                           .arg(parser.positionalArguments().constFirst()));
@@ -147,16 +122,10 @@ int AnswerCommandLine(int argc, char* argv[])
     case WindowedCommandLine::Action::Run:
         return -1;
     case WindowedCommandLine::Action::Refuse:
-        Print(stderr,
-              QStringLiteral("%1: %2").arg(QLatin1StringView(kProgramName), commandLine.text));
-        return kExitBadArguments;
+        return answer::Refuse(kProgramName, commandLine.text);
     case WindowedCommandLine::Action::ShowHelp:
     case WindowedCommandLine::Action::ShowVersion:
-        if (!Print(stdout, commandLine.text)) {
-            std::perror("lunetide: cannot write the output");
-            return kExitWriteFailed;
-        }
-        return 0;
+        return answer::ShowText(kProgramName, commandLine.text);
     }
     return -1;
 }

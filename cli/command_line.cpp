@@ -2,6 +2,7 @@
 
 #include "cli/date_argument.h"
 #include "cli/ical_writer.h"
+#include "command_line/command_line_answer.h"
 #include "core/correspondence.h"
 
 #include <QCommandLineParser>
@@ -19,18 +20,11 @@ const QString kNext = QStringLiteral("next");
 const QString kAfter = QStringLiteral("after");
 const QString kICal = QStringLiteral("ical");
 
-// The reason for refusing the arguments, kept to one line: control characters that came with an
-// argument (a newline, an escape sequence) are shown as \xNN instead of acting on the terminal.
 CommandLine Refuse(const QString& why)
 {
     CommandLine refused;
     refused.action = CommandLine::Action::Refuse;
-    for (const QChar c : why) {
-        if (c.category() == QChar::Other_Control)
-            refused.text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            refused.text += c;
-    }
+    refused.text = command_line::OneLine(why);
     return refused;
 }
 
@@ -47,19 +41,17 @@ CommandLine RefuseToday(QDate today)
                       .arg(today.year()));
 }
 
-// QCommandLineParser's help with a synopsis of every form under the program's name (its own first
-// line names the program by the path it was started from), and the sections a reader of a Unix
-// tool looks for at the end.
+// QCommandLineParser's help with a synopsis of every form, and the sections a reader of a Unix
+// tool looks for at the end. Examples begin with "$ ", which help2man keeps one to a line.
 QString HelpText(const QCommandLineParser& parser)
 {
-    QString help = parser.helpText();
-    help.replace(0, help.indexOf(u'\n'),
-                 QStringLiteral("Usage: %1 [options] [DATE]\n"
-                                "       %1 [options] --from DATE --to DATE\n"
-                                "       %1 [options] --month [MONTH]\n"
-                                "       %1 [options] --next [--after DATE] [PHASE]")
-                     .arg(QLatin1StringView(kProgramName)));
-    help += QStringLiteral(R"(
+    const QString program = QLatin1StringView(kProgramName);
+    return command_line::HelpText(parser, program,
+                                  {QStringLiteral("[options] [DATE]"),
+                                   QStringLiteral("[options] --from DATE --to DATE"),
+                                   QStringLiteral("[options] --month [MONTH]"),
+                                   QStringLiteral("[options] --next [--after DATE] [PHASE]")},
+                                  QStringLiteral(R"(
 Dates are written YYYY-MM-DD and months YYYY-MM, with a four-digit year (1000
 to 9999). A range runs from --from to --to inclusive, at most %1 days, one
 reading per day. Texts are written exactly as the reading windows show them,
@@ -74,30 +66,29 @@ date order: the first day of a run of days with that phase, strictly after
 today or after the --after date. PHASE is one of "Dark Moon", "New Moon",
 "Waxing Moon", "Full Moon" or "Waning Moon".
 
---ical writes the days of a DATE, a range or a --month as an iCalendar file:
-an all-day event for each run of days with the same moon phase and for each
-run with the same sun sign, whole runs even where they reach beyond the days
-asked for. Each event's UID comes from its kind and first day, so importing
-the file again updates the events. A calendar file holds days up to
-3000-12-31 and drops the blanks that end a text.
-
-Examples:
-  %2 2007-12-23
-  %2 --from 2000-01-01 --to 2000-01-31
-  %2 --json --from 1999-12-30 --to 2000-01-02
-  %2 --month 2026-12
-  %2 --next
-  %2 --next --after 2026-12-01 "Full Moon"
-  %2 --from 2027-01-01 --to 2027-12-31 --ical > moon.ics
+--ical writes the days of a DATE, a range or a --month as an iCalendar file
+named "Lunetide readings": an all-day event for each run of days with the same
+moon phase and for each run with the same sun sign, whole runs even where they
+reach beyond the days asked for. Each event's UID comes from its kind and first
+day, so importing the file again updates the events. A calendar file holds
+days up to 3000-12-31 and drops the blanks that end a text.
 
 Exit status:
   0  the readings were written
   1  the output could not be written
   2  the arguments were refused (the reason is on standard error)
+
+Examples:
+  $ %2 2007-12-23
+  $ %2 --from 2000-01-01 --to 2000-01-31
+  $ %2 --json --from 1999-12-30 --to 2000-01-02
+  $ %2 --month 2026-12
+  $ %2 --next
+  $ %2 --next --after 2026-12-01 "Full Moon"
+  $ %2 --from 2027-01-01 --to 2027-12-31 --ical > moon.ics
 )")
-                .arg(kMaxRangeDays)
-                .arg(QLatin1StringView(kProgramName));
-    return help;
+                                      .arg(kMaxRangeDays)
+                                      .arg(program));
 }
 
 // The date given for an argument ("DATE", "--from" or "--to"), or why it is refused.

@@ -5,11 +5,36 @@
 namespace lunetide::cli {
 namespace {
 
-const QString kFourDigitYear = QStringLiteral("the year must have four digits (1000 to 9999)");
+enum class Precision { Day, Month };
 
-bool IsFourDigitYear(QStringView year)
+// YYYY-MM-DD, or YYYY-MM for a month, which is given by its first day.
+DateArgument Parse(const QString& text, Precision precision)
 {
-    return year.size() == 4 && year.front() != u'0';
+    // Anchored at both ends so that a trailing newline or blank is not taken for part of a date.
+    static const QRegularExpression shape(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]+)-([0-9]+)(?:-([0-9]+))?")));
+    const bool withDay = precision == Precision::Day;
+    const QString expected =
+        withDay ? QStringLiteral("expected YYYY-MM-DD") : QStringLiteral("expected YYYY-MM");
+
+    const QRegularExpressionMatch match = shape.match(text);
+    if (!match.hasMatch() || match.hasCaptured(3) != withDay)
+        return {{}, expected};
+
+    const QStringView year = match.capturedView(1);
+    if (year.size() != 4 || year.front() == u'0')
+        return {{}, QStringLiteral("the year must have four digits (1000 to 9999)")};
+    if (match.capturedLength(2) != 2 || (withDay && match.capturedLength(3) != 2))
+        return {{}, expected};
+
+    const int month = match.capturedView(2).toInt();
+    if (month < 1 || month > 12)
+        return {{}, QStringLiteral("no such month")};
+
+    const QDate date(year.toInt(), month, withDay ? match.capturedView(3).toInt() : 1);
+    if (!date.isValid())
+        return {{}, QStringLiteral("no such day")};
+    return {date, {}};
 }
 
 } // namespace
@@ -26,47 +51,12 @@ QDate LastReadableDay()
 
 DateArgument ParseDateArgument(const QString& text)
 {
-    // Anchored at both ends so that a trailing newline or blank is not taken for part of a date.
-    static const QRegularExpression shape(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]+)-([0-9]+)-([0-9]+)")));
-
-    const QRegularExpressionMatch match = shape.match(text);
-    if (!match.hasMatch())
-        return {{}, QStringLiteral("expected YYYY-MM-DD")};
-
-    const QStringView year = match.capturedView(1);
-    if (!IsFourDigitYear(year))
-        return {{}, kFourDigitYear};
-    if (match.capturedLength(2) != 2 || match.capturedLength(3) != 2)
-        return {{}, QStringLiteral("expected YYYY-MM-DD")};
-
-    const int month = match.capturedView(2).toInt();
-    if (month < 1 || month > 12)
-        return {{}, QStringLiteral("no such month")};
-
-    const QDate date(year.toInt(), month, match.capturedView(3).toInt());
-    if (!date.isValid())
-        return {{}, QStringLiteral("no such day")};
-    return {date, {}};
+    return Parse(text, Precision::Day);
 }
 
 DateArgument ParseMonthArgument(const QString& text)
 {
-    static const QRegularExpression shape(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]+)-([0-9]+)")));
-
-    const QRegularExpressionMatch match = shape.match(text);
-    if (!match.hasMatch())
-        return {{}, QStringLiteral("expected YYYY-MM")};
-    const QStringView year = match.capturedView(1);
-    if (!IsFourDigitYear(year))
-        return {{}, kFourDigitYear};
-    if (match.capturedLength(2) != 2)
-        return {{}, QStringLiteral("expected YYYY-MM")};
-    const int month = match.capturedView(2).toInt();
-    if (month < 1 || month > 12)
-        return {{}, QStringLiteral("no such month")};
-    return {QDate(year.toInt(), month, 1), {}};
+    return Parse(text, Precision::Month);
 }
 
 } // namespace lunetide::cli

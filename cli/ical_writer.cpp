@@ -121,6 +121,14 @@ bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* o
         errno = ENOMEM;
         return false;
     }
+    // The name calendar programs show for the file instead of its file name.
+    icalproperty* name = icalproperty_new_x("Lunetide readings");
+    if (name)
+        icalproperty_set_x_name(name, "X-WR-CALNAME");
+    if (!Add(calendar.get(), name)) {
+        errno = ENOMEM;
+        return false;
+    }
 
     const icaltimetype utcStamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
                                                                 icaltimezone_get_utc_timezone());

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a build, as `make package` does, and runs Debian's package checker
-# on it. Any error or warning fails; what lintian says is shown either way.
+# Makes the Debian package from a build, as `make package` does, checks its run-time dependencies
+# and runs Debian's package checker on it. Any error or warning fails; what lintian says is shown
+# either way.
 #
 #   check_lintian.sh <build-folder> <cpack>
 set -euo pipefail
@@ -13,6 +14,12 @@ trap 'rm -rf "$out"' EXIT
     { cat "$out/cpack.log"; echo "FAIL: cpack could not make the package" >&2; exit 1; }
 debs=("$out"/*.deb)
 [[ -f ${debs[0]} ]] || { echo "FAIL: cpack made no .deb" >&2; exit 1; }
+
+# What the program loads at run time without linking it: the platform plugin and its font.
+depends=$(dpkg-deb -f "${debs[0]}" Depends)
+for needed in qt6-qpa-plugins fonts-dejavu-core; do
+    [[ ", $depends," == *", $needed,"* ]] || { echo "FAIL: Depends lacks $needed: $depends" >&2; exit 1; }
+done
 
 echo "lintian $(basename "${debs[0]}"):"
 # As root (CI), lintian wants to be told that this is meant.

@@ -1,8 +1,12 @@
 #include "ui/date_list.h"
 
+#include "ui/focus_frame.h"
+
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QFrame>
+#include <QPainter>
+#include <QStyleOptionComboBox>
 
 DateList::DateList(QWidget* parent) : QComboBox(parent) {}
 
@@ -26,4 +30,20 @@ void DateList::showPopup()
     if (popup->font() != font())
         popup->setFont(font());
     QComboBox::showPopup();
+}
+
+void DateList::paintEvent(QPaintEvent* event)
+{
+    QComboBox::paintEvent(event);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (!ShowsKeyboardFocus(option))
+        return;
+    // Inside the border, a pixel clear of it and of the text, up to the drop-down arrow.
+    const QRect arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    QRect frame = rect().adjusted(2, 2, -2, -2);
+    frame.setRight(arrow.left() - 1);
+    QPainter painter(this);
+    DrawFocusFrame(painter, frame, option.palette.color(QPalette::Text));
 }

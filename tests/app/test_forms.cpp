@@ -63,7 +63,7 @@ qint64 ResidentKiB()
 }
 
 // Picks a date in the main window's lists and a reading, then presses the reading button.
-void Request(frmMain* main, int day, int month, int year, QRadioButton* Ui::frmMain::*option)
+void Request(frmMain* main, int day, int month, int year, OptionButton* Ui::frmMain::*option)
 {
     main->ui()->cboDate->setCurrentIndex(day - 1);
     main->ui()->cboMonth->setCurrentIndex(month - 1);

@@ -67,6 +67,22 @@ QList<Event> EventsOf(const QByteArray& file)
     return events;
 }
 
+// The calendar's X-WR-CALNAME, as libical reads it.
+QString CalendarNameOf(const QByteArray& file)
+{
+    struct Free {
+        void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+    };
+    const std::unique_ptr<icalcomponent, Free> calendar(icalparser_parse_string(file.constData()));
+    if (!calendar)
+        return {};
+    for (icalproperty* p = icalcomponent_get_first_property(calendar.get(), ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(calendar.get(), ICAL_X_PROPERTY))
+        if (qstrcmp(icalproperty_get_x_name(p), "X-WR-CALNAME") == 0)
+            return QString::fromUtf8(icalproperty_get_x(p));
+    return {};
+}
+
 QString Q(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -123,6 +139,7 @@ void CalendarFileTest::eventsAreTheDayByDayReadings()
         CalendarFile({"--from", first.toString(Qt::ISODate), "--to", last.toString(Qt::ISODate)});
     const QDateTime after = QDateTime::currentDateTimeUtc().addSecs(1);
     QVERIFY(file.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"));
+    QCOMPARE(CalendarNameOf(file), QStringLiteral("Lunetide readings"));
     const QList<Event> events = EventsOf(file);
     QVERIFY(!events.isEmpty());
 

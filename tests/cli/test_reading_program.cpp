@@ -396,14 +396,21 @@ void ReadingProgramTest::helpAndVersion()
     const Run help = RunProgram({"--help"});
     QCOMPARE(help.status, 0);
     QCOMPARE(help.err, QByteArray());
-    QVERIFY(help.out.startsWith("Usage: lunetide-reading [options] [DATE]\n"));
+    QVERIFY(
+        help.out.startsWith("Usage: lunetide-reading [options] [DATE]\n"
+                            "  or:  lunetide-reading [options] --from DATE --to DATE\n"
+                            "  or:  lunetide-reading [options] --month [MONTH]\n"
+                            "  or:  lunetide-reading [options] --next [--after DATE] [PHASE]\n"));
     for (const char* part :
          {"--from <DATE>", "--json", "--month", "--next", "--after <DATE>", "--ical",
-          "\nExamples:\n", "\nExit status:\n", "  lunetide-reading --month 2026-12\n",
-          "  lunetide-reading --next --after 2026-12-01 \"Full Moon\"\n",
-          "  lunetide-reading --from 2027-01-01 --to 2027-12-31 --ical > "
+          "\nExamples:\n", "\nExit status:\n", "  $ lunetide-reading --month 2026-12\n",
+          "  $ lunetide-reading --next --after 2026-12-01 \"Full Moon\"\n",
+          "  $ lunetide-reading --from 2027-01-01 --to 2027-12-31 --ical > "
           "moon.ics\n"})
         QVERIFY2(help.out.contains(part), part);
+    // There are no Qt options to list: --help-all is not offered, and answers as --help does.
+    QVERIFY(!help.out.contains("help-all"));
+    QCOMPARE(RunProgram({"--help-all"}).out, help.out);
 
     const Run version = RunProgram({"--version"});
     QCOMPARE(version.status, 0);

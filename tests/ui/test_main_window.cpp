@@ -110,6 +110,8 @@ private slots:
     void enterAndEscLeaveTheWindow();
     void enterOnTheReadingButtonRequestsAReading();
     void tabOrder();
+    void keyboardFocusIsMarkedOnTheFocusedControlOnly_data();
+    void keyboardFocusIsMarkedOnTheFocusedControlOnly();
     void bringOfferToFront();
 
 private:
@@ -733,6 +735,51 @@ void MainWindowTest::tabOrder()
     QCOMPARE(visited, QStringList({"cboYear", "cboDate", "cboMonth", "optMoonPhase",
                                    "cmdCalculateMoonPhase", "PicCurrentMoonPhase", "cmdExit"}));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboYear"));
+}
+
+void MainWindowTest::keyboardFocusIsMarkedOnTheFocusedControlOnly_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char* name :
+         {"cboYear", "cboDate", "cboMonth", "optMoonPhase", "optZodiacalMoon", "optElementalMoon"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void MainWindowTest::keyboardFocusIsMarkedOnTheFocusedControlOnly()
+{
+    QFETCH(QString, control);
+    auto window = LoadedWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* target = Find<QWidget>(window.get(), qPrintable(control));
+    auto* exit = Find<QWidget>(window.get(), "cmdExit");
+    const QImage opened = window->grab().toImage();
+
+    // Focus given by the mouse or by the program leaves the window as it opened.
+    target->setFocus(Qt::MouseFocusReason);
+    QVERIFY(target->hasFocus());
+    QCOMPARE(window->grab().toImage(), opened);
+
+    // Once a Tab has moved the focus (from the last control round to the first), it is marked.
+    exit->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(exit, Qt::Key_Tab);
+    target->setFocus(Qt::OtherFocusReason);
+    const QImage marked = window->grab().toImage();
+    const qreal ratio = marked.devicePixelRatio();
+    const QRect allowed(target->mapTo(window.get(), QPoint(0, 0)) * ratio, target->size() * ratio);
+    int changed = 0;
+    for (int y = 0; y < marked.height(); ++y) {
+        for (int x = 0; x < marked.width(); ++x) {
+            if (marked.pixel(x, y) == opened.pixel(x, y))
+                continue;
+            ++changed;
+            QVERIFY2(
+                allowed.contains(x, y),
+                qPrintable(
+                    QStringLiteral("pixel %1,%2 changed outside %3").arg(x).arg(y).arg(control)));
+        }
+    }
+    QVERIFY(changed > 0);
 }
 
 void MainWindowTest::bringOfferToFront()
