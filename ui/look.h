@@ -49,8 +49,8 @@ void SetLook(QWidget* widget, const QFont& font, const QColor& text,
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();
 
-// The whole program's look: the font stand-ins and the cached text style. Call once, after the
-// QApplication exists and before the first window is built.
+// The whole program's look: the font stand-ins. Call once, after the QApplication exists and
+// before the first window is built.
 void InstallLook();
 
 // Registers the look's compiled-in images (the lists' drop-down buttons, the stored window icon).

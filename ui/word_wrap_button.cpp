@@ -3,11 +3,11 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-WordWrapButton::WordWrapButton(QWidget* parent) : PictureButton(parent) {}
+WordWrapButton::WordWrapButton(QWidget* parent) : QPushButton(parent) {}
 
 // The style draws the button without its caption; the caption is then drawn wrapped into the
 // button's contents rectangle.
-void WordWrapButton::paintDirectly(QPaintEvent*)
+void WordWrapButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
