@@ -73,7 +73,9 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     setAttribute(Qt::WA_StyledBackground);
     ui::MakeFixedWindow(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
+    ui_->Label1->setText(ui::kWindowCaption);
     ui_->Picture1->setPixmap(ui::AppIconPixmap(32));
 
     if (!draw)

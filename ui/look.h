@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/version.h"
+
 class QWidget;
 
 // The house look, named once: colours, fonts and the title every message box carries.
@@ -11,7 +13,7 @@ class QWidget;
 namespace lunetide::ui {
 
 inline const QString kAppTitle = QStringLiteral("Lunetide");
-inline const QString kWindowCaption = QStringLiteral("Lunetide v1.15");
+inline const QString kWindowCaption = QStringLiteral("Lunetide v") + QLatin1String(kVersion);
 
 namespace colour {
 inline const QColor Orange{0xFF, 0x80, 0x00};   // strips and headings
