@@ -67,8 +67,6 @@ protected:
 private:
     void ConnectMenusAndLabels();
     void Timer1_Timer();
-    bool ValidateChosenDate();
-    void StoreChosenDateSign();
 
     std::unique_ptr<Ui::frmMain> ui_;
     MoonPictureSource moonPicture_;
