@@ -16,6 +16,7 @@
 #include "ui/moon_pictures.h"
 #include "web/links.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 
@@ -92,6 +93,11 @@ frmMain::frmMain(QWidget* parent)
     lunetide::ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     StyleWidgets(*ui_);
+    // The form's style sheet gives the reading button a solid face inside square, solid borders:
+    // it covers all its pixels, so pressing it need not repaint the frames beneath. An
+    // application style sheet (-stylesheet) may round its corners.
+    if (qApp->styleSheet().isEmpty())
+        ui_->cmdCalculateMoonPhase->setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(lunetide::ui::kWindowCaption);
     setWindowIcon(lunetide::ui::AppIcon());
     ui_->centralwidget->setFixedSize(kClientWidth, kClientHeight);
