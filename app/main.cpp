@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fontWarmUp.Wait();
     QApplication::setApplicationName(QStringLiteral("Lunetide"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QLatin1String(lunetide::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("com.veyrholt.Lunetide"));
     // The application ends only through the exit screen, never because no window is visible.
     QApplication::setQuitOnLastWindowClosed(false);

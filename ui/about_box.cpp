@@ -15,7 +15,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     ui::MakeFixedWindow(this);
+    setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
+    ui_->Label2->setText(ui::kWindowCaption);
 
     ui_->picIcon->setPixmap(ui::AppIconPixmap(32));
     ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") +

@@ -75,7 +75,9 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     ui::MakeFixedWindow(this);
     new ui::CentreOnFirstShow(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
+    ui_->Label1->setText(ui::kWindowCaption);
     ui_->Picture1->setPixmap(ui::AppIconPixmap(32));
 
     if (!draw)

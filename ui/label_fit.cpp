@@ -1,7 +1,6 @@
 #include "ui/label_fit.h"
 
 #include <QLabel>
-#include <QVariant>
 
 #include <algorithm>
 #include <limits>
@@ -19,36 +18,6 @@ const char* const kFormStretchProperty = "lunetideFormStretch";
 // The narrowest a font is made to keep a label inside its frame, in percent of its width.
 constexpr int kNarrowestStretch = 75;
 constexpr int kStretchStep = 5;
-
-// Qt lays a label's text out anew whenever it is measured after a new text, three times for one
-// size hint. A label shown again with a text it had before (a reading's name or description) takes
-// the size it had then, kept on the label by text, font and width; at most this many are kept.
-const char* const kMeasuredProperty = "lunetideMeasured";
-constexpr qsizetype kMeasuredTexts = 64;
-
-template <typename Measure> QSize Remembered(QLabel* label, int width, Measure measure)
-{
-    const QString key =
-        label->text() + QChar(0) + label->font().key() + QChar(0) + QString::number(width);
-    QVariantHash sizes = label->property(kMeasuredProperty).toHash();
-    if (const auto kept = sizes.constFind(key); kept != sizes.cend())
-        return kept->toSize();
-    const QSize size = measure();
-    if (sizes.size() >= kMeasuredTexts)
-        sizes.clear();
-    sizes.insert(key, size);
-    label->setProperty(kMeasuredProperty, sizes);
-    return size;
-}
-
-// QLabel::adjustSize(), taking the size from an earlier adjustment to the same text.
-void AdjustSize(QLabel* label)
-{
-    label->resize(Remembered(label, -1, [label] {
-        label->adjustSize();
-        return label->size();
-    }));
-}
 
 void SetStretch(QLabel* label, int stretch)
 {
@@ -79,7 +48,7 @@ void SizeToText(QLabel* label)
     int stretch = formStretch == QFont::AnyStretch ? QFont::Unstretched : formStretch;
     SetStretch(label, formStretch);
     for (;;) {
-        AdjustSize(label);
+        label->adjustSize();
         label->move(left, top);
         if (label->geometry().right() <= right || stretch - kStretchStep < kNarrowestStretch)
             break;
@@ -108,10 +77,7 @@ void GrowToText(QLabel* label)
 void GrowToWrappedText(QLabel* label)
 {
     label->ensurePolished();
-    const int width = label->width();
-    const int needed = Remembered(label, width, [label, width] {
-                           return QSize(width, label->heightForWidth(width));
-                       }).height();
+    const int needed = label->heightForWidth(label->width());
     if (needed > label->height())
         label->resize(label->width(), needed);
 }

@@ -1,7 +1,5 @@
 #include "ui/look.h"
 
-#include "ui/cached_text_style.h"
-
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
@@ -110,7 +108,6 @@ void CentreOnScreen(QWidget* window)
 void InstallLook()
 {
     InstallFontSubstitutes();
-    InstallCachedTextStyle();
 }
 
 void InitLookResources()

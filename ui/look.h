@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/version.h"
+
 class QWidget;
 
 // The house look, named once: colours, fonts and the title every message box carries.
@@ -11,7 +13,7 @@ class QWidget;
 namespace lunetide::ui {
 
 inline const QString kAppTitle = QStringLiteral("Lunetide");
-inline const QString kWindowCaption = QStringLiteral("Lunetide v1.15");
+inline const QString kWindowCaption = QStringLiteral("Lunetide v") + QLatin1String(kVersion);
 
 namespace colour {
 inline const QColor Orange{0xFF, 0x80, 0x00};   // strips and headings
@@ -49,8 +51,8 @@ void SetLook(QWidget* widget, const QFont& font, const QColor& text,
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();
 
-// The whole program's look: the font stand-ins and the cached text style. Call once, after the
-// QApplication exists and before the first window is built.
+// The whole program's look: the font stand-ins. Call once, after the QApplication exists and
+// before the first window is built.
 void InstallLook();
 
 // Registers the look's compiled-in images (the lists' drop-down buttons, the stored window icon).

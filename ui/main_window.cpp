@@ -5,6 +5,7 @@
 #include "core/reading.h"
 #include "ui/app_icon.h"
 #include "ui/centre_on_first_show.h"
+#include "ui/chosen_date.h"
 #include "ui/clock_text.h"
 #include "ui/core_text.h"
 #include "ui/default_cancel.h"
@@ -16,12 +17,12 @@
 #include "ui/shared_menus.h"
 #include "web/links.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 
-#include <algorithm>
-#include <array>
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -33,8 +34,6 @@ constexpr int kClientHeight = 550;
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
-const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kThirtyDayMonthMessage = QStringLiteral("Please Enter Correct Date Or Month !");
 const QString kNoPhaseName = QStringLiteral("Phase Unknown");
 const QString kNoPhaseText =
     QStringLiteral("The system clock says the year is %1. The moon's age can be reckoned for the "
@@ -95,6 +94,11 @@ frmMain::frmMain(QWidget* parent)
     lunetide::ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     StyleWidgets(*ui_);
+    // The form's style sheet gives the reading button a solid face inside square, solid borders:
+    // it covers all its pixels, so pressing it need not repaint the frames beneath. An
+    // application style sheet (-stylesheet) may round its corners.
+    if (qApp->styleSheet().isEmpty())
+        ui_->cmdCalculateMoonPhase->setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(lunetide::ui::kWindowCaption);
     setWindowIcon(lunetide::ui::AppIcon());
     ui_->centralwidget->setFixedSize(kClientWidth, kClientHeight);
@@ -223,80 +227,26 @@ void frmMain::Timer1_Timer()
     ShowText(ui_->lblCurrentDateTime, clock_());
 }
 
-// The lists offer 31 days in every month: refuses the days a month does not have. Any year of the
-// list divisible by 4 is a leap year.
-bool frmMain::ValidateChosenDate()
-{
-    const int year = ui_->cboYear->currentText().toInt();
-    const bool leapYear = year % 4 == 0;
-    const int monthPosition = ui_->cboMonth->currentIndex();
-    const int dayPosition = ui_->cboDate->currentIndex();
-
-    constexpr int kFebruary = 1;
-    if (monthPosition == kFebruary && dayPosition >= (leapYear ? 29 : 28)) {
-        lunetide::ui::ShowInformation(this, kFebruaryMessage);
-        return false;
-    }
-    constexpr std::array kThirtyDayMonths = {3, 5, 8, 10}; // April, June, September, November
-    constexpr int kThirtyFirst = 30;
-    if (dayPosition == kThirtyFirst &&
-        std::ranges::find(kThirtyDayMonths, monthPosition) != kThirtyDayMonths.end()) {
-        lunetide::ui::ShowInformation(this, kThirtyDayMonthMessage);
-        return false;
-    }
-    return true;
-}
-
-// The sign of the chosen date replaces the remembered one; a date without a sign keeps it.
-void frmMain::StoreChosenDateSign()
-{
-    const std::optional<lunetide::SunSign> sign =
-        lunetide::SunSignOfChosenDate(ui_->cboMonth->currentIndex(), ui_->cboDate->currentIndex());
-    if (sign)
-        chosenDateSign_ = std::string(lunetide::SignName(*sign));
-}
-
 void frmMain::cmdCalculateMoonPhase_Click()
 {
-    if (!ValidateChosenDate())
+    const ChosenDate date{ui_->cboDate->currentIndex(), ui_->cboMonth->currentIndex(),
+                          ui_->cboDate->currentText(), ui_->cboYear->currentText()};
+    if (const std::optional<QString> problem = DateProblem(date)) {
+        lunetide::ui::ShowInformation(this, *problem);
         return;
+    }
 
     // The option buttons share one exclusive group, so exactly one of them is selected. Were none,
     // no reading would be written and the display window would still be shown.
-    ReadingRequest request;
-    if (ui_->optMoonPhase->isChecked()) {
-        const QString dayText = ui_->cboDate->currentText();
-        const QString yearText = ui_->cboYear->currentText();
-        const int month = ui_->cboMonth->currentIndex() + 1;
-        const lunetide::Reading reading =
-            lunetide::ReadingOf(yearText.toInt(), month, dayText.toInt(), TextCopy::Display);
-        request.kind = ReadingKind::MoonPhase;
-        request.picture = reading.picture;
-        request.phaseName = CoreText(reading.phaseTexts.name);
-        request.phaseText = CoreText(reading.phaseTexts.text);
-        request.dateTime = clock_();
-        request.givenDate = QStringLiteral("%1/%2/%3").arg(month).arg(dayText, yearText);
-    } else if (ui_->optZodiacalMoon->isChecked()) {
-        request.kind = ReadingKind::ZodiacalMoon;
-        StoreChosenDateSign();
-        if (const auto texts = lunetide::SignTextsOf(chosenDateSign_, TextCopy::Display)) {
-            request.hasSign = true;
-            request.signTitle = CoreText(texts->title);
-            request.keyword = CoreText(texts->keyword);
-            request.signText = CoreText(texts->text);
-        }
-    } else if (ui_->optElementalMoon->isChecked()) {
-        request.kind = ReadingKind::ElementalMoon;
-        StoreChosenDateSign();
-        if (const auto sign = lunetide::SignNamed(chosenDateSign_)) {
-            const lunetide::ElementTexts texts =
-                lunetide::ElementTextsOf(lunetide::ElementOf(*sign), TextCopy::Display);
-            request.hasSign = true;
-            request.elementName = CoreText(texts.name);
-            request.elementText = CoreText(texts.text);
-        }
-    }
-    emit readingRequested(request);
+    std::optional<ReadingKind> kind;
+    if (ui_->optMoonPhase->isChecked())
+        kind = ReadingKind::MoonPhase;
+    else if (ui_->optZodiacalMoon->isChecked())
+        kind = ReadingKind::ZodiacalMoon;
+    else if (ui_->optElementalMoon->isChecked())
+        kind = ReadingKind::ElementalMoon;
+    emit readingRequested(kind ? RequestFor(date, *kind, clock_(), chosenDateSign_)
+                               : ReadingRequest{});
 }
 
 void frmMain::BringOfferToFront(Offer offer)

@@ -68,8 +68,6 @@ private:
     void ConnectMenusAndLabels();
     void ShowTodaysReading(QDate today);
     void Timer1_Timer();
-    bool ValidateChosenDate();
-    void StoreChosenDateSign();
 
     std::unique_ptr<Ui::frmMain> ui_;
     MoonPictureSource moonPicture_;

@@ -1,13 +1,24 @@
 #include "ui/word_wrap_button.h"
 
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-WordWrapButton::WordWrapButton(QWidget* parent) : PictureButton(parent) {}
+WordWrapButton::WordWrapButton(QWidget* parent) : QPushButton(parent) {}
+
+// Polishing by a style sheet clears Qt::WA_OpaquePaintEvent.
+bool WordWrapButton::event(QEvent* event)
+{
+    const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
+    const bool handled = QPushButton::event(event);
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    return handled;
+}
 
 // The style draws the button without its caption; the caption is then drawn wrapped into the
 // button's contents rectangle.
-void WordWrapButton::paintDirectly(QPaintEvent*)
+void WordWrapButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "ui/picture_button.h"
+#include <QPushButton>
 
 // A push button whose caption breaks into lines at word boundaries when it is wider than the
-// button, as graphical-style buttons of the forms do. The caption keeps its access key. Its
-// background covers every pixel, and it keeps the pictures of its states (PictureButton). Usable
-// in Designer forms as a promoted QPushButton.
+// button, as graphical-style buttons of the forms do. The caption keeps its access key. A button
+// its window declares opaque (Qt::WA_OpaquePaintEvent) stays so when a style sheet polishes it.
+// Usable in Designer forms as a promoted QPushButton.
 
-class WordWrapButton : public PictureButton {
+class WordWrapButton : public QPushButton {
     Q_OBJECT
 
 public:
     explicit WordWrapButton(QWidget* parent = nullptr);
 
 protected:
-    void paintDirectly(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

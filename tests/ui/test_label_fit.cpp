@@ -16,7 +16,7 @@ private slots:
     void sizedLabelKeepsItsLeftAndTop_data();
     void sizedLabelKeepsItsLeftAndTop();
     void growingNeverShrinks();
-    void wrappedLabelGrowsAsAFreshOneWould();
+    void labelFittedAgainGrowsAsAFreshOneWould();
 };
 
 void LabelFitTest::sizedLabelKeepsItsLeftAndTop_data()
@@ -75,34 +75,54 @@ void LabelFitTest::growingNeverShrinks()
     QCOMPARE(label.geometry(), grown);
 }
 
-// Sizes measured once are kept by text, font and width: a label shown again with an earlier text
-// grows as a fresh label would, whatever else changed meanwhile.
-void LabelFitTest::wrappedLabelGrowsAsAFreshOneWould()
+// A label fitted again and again follows every change that alters its size hint, back and forth:
+// it takes the size a fresh label in the same state takes (a label that kept an earlier size after
+// setContentsMargins was cut).
+void LabelFitTest::labelFittedAgainGrowsAsAFreshOneWould()
 {
     struct Step {
         QString text;
         int width;
         qreal points;
+        int margin;
+        int indent;
     };
     const QString full = QStringLiteral("The Full Moon is the time of completion, when the moon's "
                                         "light is at its height and every working is strongest.");
     const QString dark = QStringLiteral("The dark moon is a good time for giving up bad habits.");
-    const QList<Step> steps = {
-        {full, 200, 8.25}, {dark, 200, 8.25}, {full, 120, 8.25}, {full, 200, 12}, {dark, 90, 12}};
-    QLabel reused;
+    const QList<Step> steps = {{full, 200, 8.25, 0, -1}, {dark, 200, 8.25, 0, -1},
+                               {full, 120, 8.25, 0, -1}, {full, 200, 12, 0, -1},
+                               {dark, 90, 12, 0, -1},    {dark, 90, 12, 20, -1},
+                               {dark, 90, 12, 20, 16},   {full, 200, 8.25, 0, -1}};
+    QWidget parent;
+    parent.resize(2000, 200);
+    QLabel reusedWrapped(&parent);
+    QLabel reusedSized(&parent);
     for (int round = 0; round < 2; ++round) {
         for (const Step& step : steps) {
-            QLabel fresh;
-            for (QLabel* label : {&reused, &fresh}) {
-                label->setWordWrap(true);
+            QLabel freshWrapped(&parent);
+            QLabel freshSized(&parent);
+            // Polished first, as the forms' labels are: polishing a label here reset its margins.
+            freshWrapped.ensurePolished();
+            freshSized.ensurePolished();
+            for (QLabel* label : {&reusedWrapped, &freshWrapped, &reusedSized, &freshSized}) {
+                const bool wrapped = label == &reusedWrapped || label == &freshWrapped;
+                label->setWordWrap(wrapped);
                 QFont font = label->font();
                 font.setPointSizeF(step.points);
                 label->setFont(font);
                 label->setText(step.text);
+                label->setContentsMargins(step.margin, step.margin, step.margin, step.margin);
+                label->setIndent(step.indent);
                 label->setGeometry(0, 0, step.width, 13);
-                GrowToWrappedText(label);
+                if (wrapped)
+                    GrowToWrappedText(label);
+                else
+                    SizeToText(label);
             }
-            QCOMPARE(reused.size(), fresh.size());
+            QCOMPARE(reusedWrapped.size(), freshWrapped.size());
+            QCOMPARE(reusedSized.size(), freshSized.size());
+            QCOMPARE(reusedSized.size(), reusedSized.sizeHint());
         }
     }
 }

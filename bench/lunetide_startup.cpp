@@ -1,0 +1,31 @@
+// Lunetide's start-up as main() runs it, without the lock, the settings and the update question,
+// which would make runs depend on each other.
+#include "app/font_warm_up.h"
+#include "app/forms.h" // before Qt's X11 declarations, whose Display its enum would shadow
+#include "app/startup.h"
+#include "ui/app_icon.h"
+#include "ui/look.h"
+#include "ui/main_window.h"
+
+#include "shown.h"
+
+int main(int argc, char* argv[])
+{
+    FontWarmUp fontWarmUp;
+    QApplication app(argc, argv);
+    fontWarmUp.Wait();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(lunetide::ui::AppIcon());
+    lunetide::ui::InstallLook();
+
+    Forms::Sources sources;
+    sources.endEventLoop = [] {};
+    Forms forms(sources);
+    StartupServices services;
+    services.isOnlyInstance = [] { return true; };
+    services.tellAlreadyRunning = [](const QString&) {};
+    services.updateReminder = [] {};
+    services.draw = [] { return 0.5; };
+    RunStartup(forms, services);
+    return ReportShown(forms.main(), argc, argv);
+}
