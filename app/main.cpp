@@ -4,8 +4,8 @@
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/termination_signals.h"
-#include "ui/app_icon.h"
-#include "ui/look.h"
+#include "ui/look/app_icon.h"
+#include "ui/look/look.h"
 
 #include <QApplication>
 

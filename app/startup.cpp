@@ -4,8 +4,8 @@
 #include "app/single_instance.h"
 #include "app/startup_window.h"
 #include "app/update_reminder.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/message_box.h"
 #include "web/links.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The floor baseline: the main window's own form with its style sheet removed, its colours set by
 // palette: the widgets every start-up of Lunetide has to build and paint.
 #include "shown.h"
-#include "ui/look.h"
+#include "ui/look/look.h"
 
 #include "ui_floor_window.h"
 

@@ -11,9 +11,9 @@
 
 #include "app/forms.h"
 #include "app/startup.h"
-#include "ui/display_window.h"
-#include "ui/look.h"
-#include "ui/main_window.h"
+#include "ui/look/look.h"
+#include "ui/windows/display_window.h"
+#include "ui/windows/main_window.h"
 
 #include "ui_display_window.h"
 #include "ui_main_window.h"

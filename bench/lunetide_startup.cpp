@@ -3,9 +3,9 @@
 #include "app/font_warm_up.h"
 #include "app/forms.h" // before Qt's X11 declarations, whose Display its enum would shadow
 #include "app/startup.h"
-#include "ui/app_icon.h"
-#include "ui/look.h"
-#include "ui/main_window.h"
+#include "ui/look/app_icon.h"
+#include "ui/look/look.h"
+#include "ui/windows/main_window.h"
 
 #include "shown.h"
 

@@ -4,7 +4,7 @@
 //
 //   export_icons <hicolor-folder> <icon-name> <size>...
 
-#include "ui/app_icon.h"
+#include "ui/look/app_icon.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,0 +1,23 @@
+#include "ui/widgets/moon_picture_box.h"
+
+#include <QLabel>
+
+namespace lunetide::ui {
+
+QString MoonPictureDescription(int k, const QString& phaseName)
+{
+    // Picture k shows the moon at age k - 1.
+    const int age = k - 1;
+    return QStringLiteral("%1, the moon %2 %3 old")
+        .arg(phaseName)
+        .arg(age)
+        .arg(age == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+}
+
+void ShowMoonPicture(QLabel* box, const QPixmap& picture, int k, const QString& phaseName)
+{
+    box->setPixmap(picture);
+    box->setAccessibleDescription(MoonPictureDescription(k, phaseName));
+}
+
+} // namespace lunetide::ui
