@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     // The application ends only through the exit screen, never because no window is visible.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
-    lunetide::ui::InstallLook();
+    lunetide::ui::InstallFontSubstitutes();
 
     SingleInstance instance;
     int status = 0;

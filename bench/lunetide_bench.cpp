@@ -139,7 +139,7 @@ int ChildRequests()
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    lunetide::ui::InstallLook();
+    lunetide::ui::InstallFontSubstitutes();
     Forms forms(QuietSources());
     RunStartup(forms, QuietServices());
     frmMain* main = forms.main();

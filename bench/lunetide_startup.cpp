@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     fontWarmUp.Wait();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
-    lunetide::ui::InstallLook();
+    lunetide::ui::InstallFontSubstitutes();
 
     Forms::Sources sources;
     sources.endEventLoop = [] {};

@@ -105,11 +105,6 @@ void CentreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
-void InstallLook()
-{
-    InstallFontSubstitutes();
-}
-
 void InitLookResources()
 {
     RegisterLookResources();

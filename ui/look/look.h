@@ -51,10 +51,6 @@ void SetLook(QWidget* widget, const QFont& font, const QColor& text,
 // it. Call once, before the first window is built; calling again does nothing.
 void InstallFontSubstitutes();
 
-// The whole program's look: the font stand-ins. Call once, after the QApplication exists and
-// before the first window is built.
-void InstallLook();
-
 // Registers the look's compiled-in images (the lists' drop-down buttons, the stored window icon).
 // Calling again is harmless.
 void InitLookResources();
@@ -65,7 +61,6 @@ void InitLookResources();
 // styled widget polished a second time.
 void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra = {});
 
-// Fixes a top-level window's size at its current (the form's) size.
 void MakeFixedWindow(QWidget* window);
 
 // Centres a top-level window on the screen it will appear on, then moves it right and down as far

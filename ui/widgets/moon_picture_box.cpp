@@ -6,7 +6,6 @@ namespace lunetide::ui {
 
 QString MoonPictureDescription(int k, const QString& phaseName)
 {
-    // Picture k shows the moon at age k - 1.
     const int age = k - 1;
     return QStringLiteral("%1, the moon %2 %3 old")
         .arg(phaseName)

@@ -157,7 +157,6 @@ void frmMain::SetClockSource(ClockSource source)
 
 void frmMain::Form_Load()
 {
-    // Each list is filled in one insertion rather than item by item.
     QStringList days;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
