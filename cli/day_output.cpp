@@ -37,7 +37,8 @@ void AppendLine(QByteArray& out, std::string_view label, std::string_view value)
 
 Reading ReadingOfDay(QDate date)
 {
-    return ReadingOf(date.year(), date.month(), date.day(), TextCopy::Display);
+    // Every date of the terminal tool has a four-digit year and a sign.
+    return *ReadingOf(date.year(), date.month(), date.day(), TextCopy::Display);
 }
 
 void AppendDayText(QByteArray& out, QDate date, const Reading& reading)
@@ -48,13 +49,13 @@ void AppendDayText(QByteArray& out, QDate date, const Reading& reading)
     out.append('\n');
 
     Append(out, kMoonAge);
-    out.append(QByteArray::number(reading.moonAge));
-    out.append(reading.moonAge == 1 ? " day\n" : " days\n");
+    out.append(QByteArray::number(reading.moon->age));
+    out.append(reading.moon->age == 1 ? " day\n" : " days\n");
 
     Append(out, kPhase);
     Append(out, reading.phaseTexts.name);
     out.append(" (picture ");
-    out.append(QByteArray::number(reading.picture));
+    out.append(QByteArray::number(reading.moon->picture));
     out.append(")\n");
     AppendLine(out, kTextIndent, reading.phaseTexts.text);
 
@@ -70,11 +71,11 @@ QJsonObject DayJson(QDate date, const Reading& reading)
 {
     return {
         {QStringLiteral("date"), date.toString(Qt::ISODate)},
-        {QStringLiteral("moonAge"), reading.moonAge},
+        {QStringLiteral("moonAge"), reading.moon->age},
         {QStringLiteral("phase"), Q(reading.phaseTexts.name)},
-        {QStringLiteral("picture"), reading.picture},
+        {QStringLiteral("picture"), reading.moon->picture},
         {QStringLiteral("phaseText"), Q(reading.phaseTexts.text)},
-        {QStringLiteral("sign"), Q(reading.signName)},
+        {QStringLiteral("sign"), Q(SignName(reading.sign))},
         {QStringLiteral("signTitle"), Q(reading.signTexts.title)},
         {QStringLiteral("keyword"), Q(reading.signTexts.keyword)},
         {QStringLiteral("signText"), Q(reading.signTexts.text)},
@@ -89,7 +90,7 @@ void DayJsonLines::Append(QByteArray& out, QDate date, const Reading& reading)
     static const QDate standIn(1000, 1, 1);
     static const QByteArray standInJson = '"' + standIn.toString(Qt::ISODate).toLatin1() + '"';
 
-    Line& line = lines_[reading.moonAge * kSunSignCount + int(reading.sign)];
+    Line& line = lines_[reading.moon->age * kSunSignCount + int(reading.sign)];
     if (line.dateAt < 0) {
         line.json = QJsonDocument(DayJson(standIn, reading)).toJson(QJsonDocument::Compact) + '\n';
         line.dateAt = line.json.indexOf(standInJson) + 1; // "date" is the first key

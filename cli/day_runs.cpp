@@ -10,18 +10,18 @@ int KeyOf(RunKind kind, QDate date)
 
 } // namespace
 
-int MoonAgeOfDay(QDate date)
+Moon MoonOfDay(QDate date)
 {
     int year = 0;
     int month = 0;
     int day = 0;
     date.getDate(&year, &month, &day);
-    return MoonAgeOf(year, month, day);
+    return MoonOf(year, month, day);
 }
 
 MoonPhaseKind PhaseOfDay(QDate date)
 {
-    return PhaseOf(MoonAgeOfDay(date));
+    return MoonOfDay(date).phase;
 }
 
 SunSign SignOfDay(QDate date)

@@ -12,8 +12,8 @@
 
 namespace lunetide::cli {
 
-// The moon's age of a day with a four-digit year, as the readings give it.
-int MoonAgeOfDay(QDate date);
+// The moon of a day with a four-digit year, as the readings give it.
+Moon MoonOfDay(QDate date);
 MoonPhaseKind PhaseOfDay(QDate date);
 SunSign SignOfDay(QDate date);
 

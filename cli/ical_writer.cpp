@@ -2,8 +2,8 @@
 
 #include "cli/command_line.h"
 #include "cli/date_argument.h"
+#include "cli/day_output.h"
 #include "cli/day_runs.h"
-#include "core/reading.h"
 
 #include <libical/ical.h>
 
@@ -87,15 +87,13 @@ Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stam
 
 Component PhaseEvent(const DayRun& run, const icaltimetype& stamp)
 {
-    const Reading reading =
-        ReadingOf(run.first.year(), run.first.month(), run.first.day(), TextCopy::Display);
+    const Reading reading = ReadingOfDay(run.first);
     return DayEvent("phase", run, stamp, S(reading.phaseTexts.name), S(reading.phaseTexts.text));
 }
 
 Component SignEvent(const DayRun& run, const icaltimetype& stamp)
 {
-    const Reading reading =
-        ReadingOf(run.first.year(), run.first.month(), run.first.day(), TextCopy::Display);
+    const Reading reading = ReadingOfDay(run.first);
     return DayEvent("sign", run, stamp,
                     S(reading.signTexts.title) + ": " + S(reading.signTexts.keyword),
                     S(reading.signTexts.text) + "\n\nElement: " + S(reading.elementTexts.name) +

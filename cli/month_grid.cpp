@@ -50,7 +50,7 @@ void AppendWeeks(QByteArray& out, QDate first, QDate last)
         AppendSpaces(out, kDayColumns + 1);
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         out.append(QByteArray::number(day.day()).rightJustified(2, ' '));
-        const std::string_view symbol = MoonSymbol(MoonImageNumber(MoonAgeOfDay(day)));
+        const std::string_view symbol = MoonSymbol(MoonOfDay(day).shape);
         out.append(symbol.data(), qsizetype(symbol.size()));
         if (day.dayOfWeek() == Qt::Sunday || day == last)
             EndLine(out);

@@ -98,12 +98,14 @@ SignTexts SignTextsOf(SunSign sign, TextCopy copy)
     return TableOf(copy).signs[static_cast<std::size_t>(sign)];
 }
 
-std::optional<SignTexts> SignTextsOf(std::string_view signName, TextCopy copy)
+DayTexts DayTextsOf(std::optional<MoonPhaseKind> phase, SunSign sign, TextCopy copy)
 {
-    const std::optional<SunSign> sign = SignNamed(signName);
-    if (!sign)
-        return std::nullopt;
-    return SignTextsOf(*sign, copy);
+    DayTexts texts;
+    if (phase)
+        texts.phase = PhaseTextsOf(*phase, copy);
+    texts.sign = SignTextsOf(sign, copy);
+    texts.element = ElementTextsOf(ElementOf(sign), copy);
+    return texts;
 }
 
 ElementTexts ElementTextsOf(Element element, TextCopy copy)

@@ -35,7 +35,12 @@ PhaseTexts PhaseTextsOf(MoonPhaseKind phase, TextCopy copy);
 SignTexts SignTextsOf(SunSign sign, TextCopy copy);
 ElementTexts ElementTextsOf(Element element, TextCopy copy);
 
-// Texts of the sign of that exact name ("Aries" to "Pisces", case-sensitive); none for any other.
-std::optional<SignTexts> SignTextsOf(std::string_view signName, TextCopy copy);
+// The texts of a day: its phase's (empty when the day has no phase), its sign's and its element's.
+struct DayTexts {
+    PhaseTexts phase;
+    SignTexts sign;
+    ElementTexts element;
+};
+DayTexts DayTextsOf(std::optional<MoonPhaseKind> phase, SunSign sign, TextCopy copy);
 
 } // namespace lunetide

@@ -92,4 +92,14 @@ MoonPhaseKind PhaseOf(int age)
     return MoonPhaseKind::DarkMoon;
 }
 
+Moon MoonOfAge(int age)
+{
+    return {age, PhaseOf(age), MoonImageNumber(age), MoonShapeOfAge(age)};
+}
+
+Moon MoonOf(int year, int month, int day)
+{
+    return MoonOfAge(MoonAgeOf(year, month, day));
+}
+
 } // namespace lunetide

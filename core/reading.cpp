@@ -1,27 +1,28 @@
 #include "core/reading.h"
 
 #include <stdexcept>
-#include <string>
 
 namespace lunetide {
 
-Reading ReadingOf(int year, int month, int day, TextCopy copy)
+std::optional<Reading> ReadingOf(int year, int month, int day, TextCopy copy)
 {
     const std::optional<SunSign> sign = SunSignOf(month, day);
     if (!sign)
-        throw std::invalid_argument("reading: no date " + std::to_string(month) + "/" +
-                                    std::to_string(day));
+        return std::nullopt;
 
     Reading reading;
-    reading.moonAge = MoonAgeOf(year, month, day);
-    reading.phase = PhaseOf(reading.moonAge);
-    reading.picture = MoonImageNumber(reading.moonAge);
-    reading.phaseTexts = PhaseTextsOf(reading.phase, copy);
+    try {
+        reading.moon = MoonOf(year, month, day);
+    } catch (const std::invalid_argument&) {
+        // A year without four digits: the day keeps its sign and element.
+    }
+    const DayTexts texts =
+        DayTextsOf(reading.moon ? std::optional(reading.moon->phase) : std::nullopt, *sign, copy);
+    reading.phaseTexts = texts.phase;
     reading.sign = *sign;
-    reading.signName = SignName(*sign);
-    reading.signTexts = SignTextsOf(*sign, copy);
     reading.element = ElementOf(*sign);
-    reading.elementTexts = ElementTextsOf(reading.element, copy);
+    reading.signTexts = texts.sign;
+    reading.elementTexts = texts.element;
     return reading;
 }
 

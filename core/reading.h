@@ -1,29 +1,29 @@
 #pragma once
 
 #include "core/correspondence.h"
+#include "core/moon_age.h"
+#include "core/sun_sign.h"
 
-#include <string_view>
+#include <optional>
 
-// The complete reading of a date: what today's panels of the main window and a requested reading
-// both show.
+// The complete reading of a date: what today's panels of the main window, a requested reading, the
+// calendar and the terminal tool all show. Layers above pass it on as it is.
 
 namespace lunetide {
 
 struct Reading {
-    int moonAge = 0; // 0 to 29
-    MoonPhaseKind phase = MoonPhaseKind::DarkMoon;
-    int picture = 1; // number of the moon picture, 1 to 30
-    PhaseTexts phaseTexts;
+    // None where the moon's age cannot be reckoned: a year without four digits.
+    std::optional<Moon> moon;
+    PhaseTexts phaseTexts; // empty without a moon
     SunSign sign = SunSign::Aries;
-    std::string_view signName;
-    SignTexts signTexts;
     Element element = Element::Fire;
+    SignTexts signTexts;
     ElementTexts elementTexts;
 };
 
-// Reading of a date with a four-digit year, a month 1 to 12 and a day 1 to 31, in the chosen copy
-// of the texts. The day is not checked against the month. Throws std::invalid_argument for inputs
-// outside those ranges.
-Reading ReadingOf(int year, int month, int day, TextCopy copy);
+// Reading of a date with a month 1 to 12 and a day 1 to 31, in the chosen copy of the texts; none
+// for a month or day outside those ranges, which have no sign. The day is not checked against the
+// month.
+std::optional<Reading> ReadingOf(int year, int month, int day, TextCopy copy);
 
 } // namespace lunetide

@@ -40,34 +40,9 @@ std::optional<SunSign> SunSignOf(int month, int day)
     return day <= signs.lastDayOfFirst ? signs.first : signs.second;
 }
 
-std::optional<SunSign> SunSignOfChosenDate(int monthPosition, int dayPosition)
-{
-    return SunSignOf(monthPosition + 1, dayPosition + 1);
-}
-
-std::optional<SunSign> SunSignOfToday(int month, int day)
-{
-    return SunSignOf(month, day);
-}
-
-Element ElementOf(SunSign sign)
-{
-    // Fire, Earth, Air and Water follow one another around the zodiac from Aries on.
-    return static_cast<Element>(static_cast<int>(sign) % 4);
-}
-
 std::string_view SignName(SunSign sign)
 {
     return kSignNames[static_cast<std::size_t>(sign)];
-}
-
-std::optional<SunSign> SignNamed(std::string_view name)
-{
-    for (std::size_t i = 0; i < kSignNames.size(); ++i) {
-        if (kSignNames[i] == name)
-            return static_cast<SunSign>(i);
-    }
-    return std::nullopt;
 }
 
 } // namespace lunetide

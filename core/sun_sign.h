@@ -31,18 +31,13 @@ inline constexpr int kSunSignCount = 12;
 // when either lies outside its range.
 std::optional<SunSign> SunSignOf(int month, int day);
 
-// The same on the 0-based positions of the month and day lists (-1 when nothing is selected).
-std::optional<SunSign> SunSignOfChosenDate(int monthPosition, int dayPosition);
-
-// The same on today's month number and day, as the main window holds them.
-std::optional<SunSign> SunSignOfToday(int month, int day);
-
-Element ElementOf(SunSign sign);
+constexpr Element ElementOf(SunSign sign)
+{
+    // Fire, Earth, Air and Water follow one another around the zodiac from Aries on.
+    return static_cast<Element>(static_cast<int>(sign) % 4);
+}
 
 // "Aries" to "Pisces": the sign's name, which is also the key of its texts.
 std::string_view SignName(SunSign sign);
-
-// The sign of that exact, case-sensitive name; none for any other text, the empty one included.
-std::optional<SunSign> SignNamed(std::string_view name);
 
 } // namespace lunetide

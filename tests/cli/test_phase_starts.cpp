@@ -23,9 +23,9 @@ void PhaseStartsTest::everyStartFrom1901To2050()
     QList<QDate> starts[std::size(kAllPhases)];
     const QDate first(1901, 1, 1);
     const QDate last(2050, 12, 31);
-    MoonPhaseKind previous = ReadingOfDay(first.addDays(-1)).phase;
+    MoonPhaseKind previous = ReadingOfDay(first.addDays(-1)).moon->phase;
     for (QDate day = first; day <= last; day = day.addDays(1)) {
-        const MoonPhaseKind phase = ReadingOfDay(day).phase;
+        const MoonPhaseKind phase = ReadingOfDay(day).moon->phase;
         if (phase != previous)
             starts[int(phase)].append(day);
         previous = phase;

@@ -15,10 +15,8 @@ private slots:
     void boundaries();
     void outsideTheRangesHasNoSign_data();
     void outsideTheRangesHasNoSign();
-    void chosenDatePositionsAreOneLess();
     void elements_data();
     void elements();
-    void namesRoundTripExactly();
 };
 
 void SunSignTest::boundaries_data()
@@ -63,7 +61,6 @@ void SunSignTest::boundaries()
     QFETCH(int, day);
     QFETCH(SunSign, sign);
     QCOMPARE(SunSignOf(month, day), std::optional(sign));
-    QCOMPARE(SunSignOfToday(month, day), std::optional(sign));
 }
 
 void SunSignTest::outsideTheRangesHasNoSign_data()
@@ -82,20 +79,6 @@ void SunSignTest::outsideTheRangesHasNoSign()
     QFETCH(int, month);
     QFETCH(int, day);
     QCOMPARE(SunSignOf(month, day), std::nullopt);
-}
-
-void SunSignTest::chosenDatePositionsAreOneLess()
-{
-    for (int monthPosition = -1; monthPosition <= 12; ++monthPosition) {
-        for (int dayPosition = -1; dayPosition <= 31; ++dayPosition)
-            QCOMPARE(SunSignOfChosenDate(monthPosition, dayPosition),
-                     SunSignOf(monthPosition + 1, dayPosition + 1));
-    }
-    QCOMPARE(SunSignOfChosenDate(0, 18), std::optional(SunSign::Capricorn));
-    QCOMPARE(SunSignOfChosenDate(0, 19), std::optional(SunSign::Aquarius));
-    QCOMPARE(SunSignOfChosenDate(1, 18), std::optional(SunSign::Pisces));
-    QCOMPARE(SunSignOfChosenDate(0, -1), std::nullopt);
-    QCOMPARE(SunSignOfChosenDate(-1, 0), std::nullopt);
 }
 
 void SunSignTest::elements_data()
@@ -123,18 +106,6 @@ void SunSignTest::elements()
     QCOMPARE(ElementOf(sign), element);
     QCOMPARE(QString::fromUtf8(SignName(sign).data(), qsizetype(SignName(sign).size())),
              QString::fromUtf8(QTest::currentDataTag()));
-}
-
-void SunSignTest::namesRoundTripExactly()
-{
-    for (int i = 0; i < kSunSignCount; ++i) {
-        const auto sign = static_cast<SunSign>(i);
-        QCOMPARE(SignNamed(SignName(sign)), std::optional(sign));
-    }
-    QCOMPARE(SignNamed(""), std::nullopt);
-    QCOMPARE(SignNamed("aries"), std::nullopt);
-    QCOMPARE(SignNamed("Aries "), std::nullopt);
-    QCOMPARE(SignNamed("Libr"), std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(SunSignTest)

@@ -18,16 +18,14 @@ const QColor kDarkRim{0x6E, 0x6E, 0x72};
 const QColor kLit{0xEE, 0xEB, 0xDC};
 const QColor kLitEdge{0xD6, 0xD2, 0xC2};
 
-enum class LitSide { Right, Left };
-
 double ScreenPixelRatio()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-// An empty, transparent pixmap of the given size in device-independent pixels, with as many
-// device pixels as the primary screen needs to show it sharp.
+// An empty, transparent pixmap of the given size in device-independent pixels, with `ratio` device
+// pixels to each.
 QPixmap BlankPicture(QSize size, double ratio)
 {
     QPixmap pixmap(size * ratio);
@@ -36,18 +34,12 @@ QPixmap BlankPicture(QSize size, double ratio)
     return pixmap;
 }
 
-// The dark moon (ages 0 to 3): an unlit disc with a faint rim, in its own larger picture. The
-// disc sits a little left of the middle, so that a picture box that shows the picture from its
-// top left corner (52 x 52) still shows all of it.
-QPixmap DarkMoon(double ratio)
+// The dark moon: an unlit disc with a faint rim.
+void PaintDarkMoon(QPainter& painter, const QPointF& centre, double radius)
 {
-    QPixmap pixmap = BlankPicture(QSize(55, 53), ratio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kDarkRim, 1.0));
+    painter.setPen(QPen(kDarkRim, std::max(1.0, radius / 24.5)));
     painter.setBrush(kUnlit);
-    painter.drawEllipse(QPointF(26.0, 26.5), 24.5, 24.5);
-    return pixmap;
+    painter.drawEllipse(centre, radius, radius);
 }
 
 // The narrowest a crescent gets at its middle, so that the thinnest ones still show.
@@ -63,7 +55,7 @@ QPainterPath LitPartOnTheRight(double r, double phi)
     const QRectF disc(-r, -r, 2 * r, 2 * r);
     double halfAxis = r * std::abs(std::cos(phi));
     if (crescent)
-        halfAxis = std::min(halfAxis, r - kThinnestCrescent);
+        halfAxis = std::min(halfAxis, r - kThinnestCrescent * r / 24.0);
     const QRectF terminator(-halfAxis, -r, 2 * halfAxis, 2 * r);
 
     QPainterPath path;
@@ -77,42 +69,45 @@ QPainterPath LitPartOnTheRight(double r, double phi)
     return path;
 }
 
-// A 50 x 50 picture of the moon at phase angle phi, lit on the given side.
-QPixmap LitMoon(double phi, LitSide side, double ratio)
+// A lit moon: the unlit disc with the lit part over it, in a soft light a touch darker towards the
+// limb. Drawn lit on the right, then mirrored for the left, and turned half a turn for the south.
+void PaintLitMoon(QPainter& painter, const MoonShape& shape, const QPointF& centre, double radius)
 {
-    constexpr double kRadius = 24.0;
-    QPixmap pixmap = BlankPicture(QSize(50, 50), ratio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(25, 25);
+    painter.save();
+    painter.translate(centre);
     painter.setPen(Qt::NoPen);
-    // The unlit disc stays a pixel inside the limb, so that its soft edge does not show as a
-    // dark fringe around the lit part drawn over it.
+    // The unlit disc stays a pixel inside the limb, so that its soft edge does not show as a dark
+    // fringe around the lit part drawn over it.
     painter.setBrush(kUnlit);
-    painter.drawEllipse(QPointF(0, 0), kRadius - 1, kRadius - 1);
+    const double unlit = radius - radius / 24.0;
+    painter.drawEllipse(QPointF(0, 0), unlit, unlit);
 
-    if (side == LitSide::Left)
-        painter.scale(-1, 1);
-    // A soft light, a touch darker towards the limb.
-    QRadialGradient light(QPointF(-kRadius * 0.25, -kRadius * 0.25), kRadius * 1.4);
+    const bool south = shape.seenFrom == Hemisphere::South;
+    if (shape.litSide == LitSide::Left || south)
+        painter.scale(shape.litSide == LitSide::Left ? -1 : 1, south ? -1 : 1);
+    QRadialGradient light(QPointF(-radius * 0.25, -radius * 0.25), radius * 1.4);
     light.setColorAt(0.0, kLit);
     light.setColorAt(1.0, kLitEdge);
     painter.setBrush(light);
-    painter.drawPath(LitPartOnTheRight(kRadius, phi));
-    return pixmap;
+    painter.drawPath(LitPartOnTheRight(radius, shape.phaseAngle));
+    painter.restore();
 }
 
-// Phase angle of picture k: 5 to 16 wax from a thin sliver (k = 5) towards full, 17 and 18 are
-// full, 19 to 30 wane by twelfths of a half turn, with 20 and 21 alike.
-double PhaseAngleOf(int k)
+QPixmap DrawPicture(int k, Hemisphere hemisphere)
 {
-    constexpr double pi = std::numbers::pi;
-    if (k <= 16)
-        return pi * (1.0 - (k - 4) / 13.0);
-    if (k <= 18)
-        return 0.0;
-    const int twelfths = k <= 19 ? 1 : k <= 21 ? 2 : k - 19;
-    return pi * twelfths / 12.0;
+    const double ratio = ScreenPixelRatio();
+    const MoonShape shape = SeenFrom(MoonShapeOfAge(k - 1), hemisphere);
+    // The dark disc sits in its own larger picture, a little left of the middle, so that a picture
+    // box that shows the picture from its top left corner (52 x 52) still shows all of it. Turned
+    // half a turn about its centre it is the same disc.
+    if (shape.litSide == LitSide::None) {
+        QPixmap pixmap = BlankPicture(QSize(55, 53), ratio);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaintDarkMoon(painter, QPointF(26.0, 26.5), 24.5);
+        return pixmap;
+    }
+    return MoonSquare(shape, 50, ratio);
 }
 
 // Pictures that are one and the same share the number of the first of them.
@@ -125,26 +120,41 @@ int SourceOf(int k)
     return k;
 }
 
-QPixmap Draw(int k)
+} // namespace
+
+void PaintMoon(QPainter& painter, const MoonShape& shape, const QPointF& centre, double radius)
 {
-    const double ratio = ScreenPixelRatio();
-    if (k <= 4)
-        return DarkMoon(ratio);
-    return LitMoon(PhaseAngleOf(k), k <= 18 ? LitSide::Right : LitSide::Left, ratio);
+    if (shape.litSide == LitSide::None)
+        PaintDarkMoon(painter, centre, radius);
+    else
+        PaintLitMoon(painter, shape, centre, radius);
 }
 
-} // namespace
+QPixmap MoonSquare(const MoonShape& shape, int side, double ratio)
+{
+    QPixmap pixmap = BlankPicture(QSize(side, side), ratio);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double half = side / 2.0;
+    // A lit disc leaves a pixel free all round (24 in 50); the dark one's rim reaches half a pixel
+    // further.
+    const double radius = half - 1.0;
+    PaintMoon(painter, shape, QPointF(half, half),
+              shape.litSide == LitSide::None ? radius + 0.5 : radius);
+    return pixmap;
+}
 
 // Each picture is drawn the first time it is asked for and kept for the rest of the run: start-up
 // needs only today's picture and the display window's stored one.
-QPixmap MoonPicture(int k)
+QPixmap MoonPicture(int k, Hemisphere hemisphere)
 {
     if (k < 1 || k > kMoonPictureCount)
         return {};
-    static std::array<QPixmap, kMoonPictureCount> pictures;
-    QPixmap& picture = pictures[static_cast<std::size_t>(SourceOf(k) - 1)];
+    static std::array<std::array<QPixmap, kMoonPictureCount>, 2> pictures;
+    QPixmap& picture =
+        pictures[static_cast<std::size_t>(hemisphere)][static_cast<std::size_t>(SourceOf(k) - 1)];
     if (picture.isNull())
-        picture = Draw(SourceOf(k));
+        picture = DrawPicture(SourceOf(k), hemisphere);
     return picture;
 }
 

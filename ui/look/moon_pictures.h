@@ -1,18 +1,33 @@
 #pragma once
 
+#include "core/hemisphere.h"
+#include "core/moon_shape.h"
+
 #include <QPixmap>
 
-// The 30 moon pictures, drawn once per process. Picture k shows the moon at age k - 1 as seen
-// from the northern hemisphere: 1 to 4 one dark disc (55 x 53), 5 to 16 a crescent lit on the
-// right growing towards full, 17 and 18 the full moon, 19 to 30 the lit part shrinking towards
-// the left (20 and 21 alike, 30 a thin sliver); all but 1 to 4 are 50 x 50.
+class QPainter;
+class QPointF;
+
+// The moon pictures, drawn from the moon's shape. Picture k shows the moon at age k - 1: as seen
+// from the northern hemisphere, 1 to 4 one dark disc (55 x 53), 5 to 16 a crescent lit on the right
+// growing towards full, 17 and 18 the full moon, 19 to 30 the lit part shrinking towards the left
+// (20 and 21 alike, 30 a thin sliver); all but 1 to 4 are 50 x 50. From the southern hemisphere
+// each is turned half a turn.
 
 namespace lunetide::ui {
 
 inline constexpr int kMoonPictureCount = 30;
 
-// Picture k, 1 to 30, at its own size in device-independent pixels and sharp on high-DPI
-// screens; a null pixmap for any other k.
-QPixmap MoonPicture(int k);
+// Picture k, 1 to 30, seen from the given hemisphere, at its own size in device-independent pixels
+// and sharp on high-DPI screens; a null pixmap for any other k. Each is drawn once per process.
+QPixmap MoonPicture(int k, Hemisphere hemisphere = Hemisphere::North);
+
+// Paints the moon of a shape as a disc of the given radius around the centre, at whatever
+// resolution the painter's device has.
+void PaintMoon(QPainter& painter, const MoonShape& shape, const QPointF& centre, double radius);
+
+// The moon of a shape filling a transparent square of the given side in device-independent pixels,
+// with `ratio` device pixels to each.
+QPixmap MoonSquare(const MoonShape& shape, int side, double ratio);
 
 } // namespace lunetide::ui

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "core/reading.h"
+#include "ui/request/chosen_date.h"
+
 #include <QString>
+
+#include <optional>
 
 // What a reading request writes into the display window. The main window fills it, the window
 // registry hands it to the display window.
@@ -9,20 +14,10 @@ enum class ReadingKind { MoonPhase, ZodiacalMoon, ElementalMoon };
 
 struct ReadingRequest {
     ReadingKind kind = ReadingKind::MoonPhase;
-
-    // MoonPhase
-    int picture = 15; // number of the moon picture, 1 to 30
-    QString phaseName;
-    QString phaseText;
-    QString dateTime;  // clock text at the moment of the request
-    QString givenDate; // month/day/year of the chosen date, e.g. 12/23/2007
-
-    // ZodiacalMoon and ElementalMoon: false when the chosen date gave no sign, in which case the
-    // frame comes to the front with its labels left as they were.
-    bool hasSign = false;
-    QString signTitle;
-    QString keyword;
-    QString signText;
-    QString elementName;
-    QString elementText;
+    ChosenDate date;
+    // The reading shown. For the zodiacal and elemental kinds, a date without a sign shows the sign
+    // of the last date that had one; with none at all, the frame comes to the front with its labels
+    // left as they were.
+    std::optional<lunetide::Reading> reading;
+    QString dateTime; // clock text at the moment of the request, shown beside a moon-phase reading
 };

@@ -4,19 +4,18 @@
 
 namespace lunetide::ui {
 
-QString MoonPictureDescription(int k, const QString& phaseName)
+QString MoonPictureDescription(int age, const QString& phaseName)
 {
-    const int age = k - 1;
     return QStringLiteral("%1, the moon %2 %3 old")
         .arg(phaseName)
         .arg(age)
         .arg(age == 1 ? QStringLiteral("day") : QStringLiteral("days"));
 }
 
-void ShowMoonPicture(QLabel* box, const QPixmap& picture, int k, const QString& phaseName)
+void ShowMoonPicture(QLabel* box, const QPixmap& picture, int age, const QString& phaseName)
 {
     box->setPixmap(picture);
-    box->setAccessibleDescription(MoonPictureDescription(k, phaseName));
+    box->setAccessibleDescription(MoonPictureDescription(age, phaseName));
 }
 
 } // namespace lunetide::ui

@@ -10,10 +10,10 @@ class QLabel;
 
 namespace lunetide::ui {
 
-// "Full Moon, the moon 14 days old" for picture 15 shown beside the phase name "Full Moon".
-QString MoonPictureDescription(int k, const QString& phaseName);
+// "Full Moon, the moon 14 days old" for the age 14 shown beside the phase name "Full Moon".
+QString MoonPictureDescription(int age, const QString& phaseName);
 
-// Shows picture k (its pixmap given) in the box, with the description that goes with it.
-void ShowMoonPicture(QLabel* box, const QPixmap& picture, int k, const QString& phaseName);
+// Shows the picture of the moon at that age in the box, with the description that goes with it.
+void ShowMoonPicture(QLabel* box, const QPixmap& picture, int age, const QString& phaseName);
 
 } // namespace lunetide::ui

@@ -1,6 +1,6 @@
 #include "ui/windows/display_window.h"
 
-#include "core/correspondence.h"
+#include "core/reading.h"
 #include "ui/look/app_icon.h"
 #include "ui/look/look.h"
 #include "ui/look/moon_pictures.h"
@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kClientWidth = 569;
 constexpr int kClientHeight = 329;
-constexpr int kStoredPicture = 15;
+constexpr int kStoredAge = 14; // the form stores picture 15, the moon 14 days old
 
 // Sets the text of a label that sizes itself: it takes the size of its text on one line and keeps
 // its left and top edges as the form placed them.
@@ -156,42 +156,49 @@ QPixmap frmDisplay::IMGMoon(int k) const
     return ui::MoonPicture(k);
 }
 
-void frmDisplay::ShowMoonPicture(int k, const QString& phaseName)
+void frmDisplay::ShowMoon(const lunetide::Moon& moon, const QString& phaseName)
 {
-    ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(k), k, phaseName);
+    ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(moon.picture), moon.age, phaseName);
 }
 
 // The picture the form stores, until a reading replaces it.
 void frmDisplay::ShowStoredPicture()
 {
-    ShowMoonPicture(kStoredPicture,
-                    CoreText(PhaseTextsOf(PhaseOf(kStoredPicture - 1), TextCopy::Display).name));
+    const Moon stored = MoonOfAge(kStoredAge);
+    ShowMoon(stored, CoreText(PhaseTextsOf(stored.phase, TextCopy::Display).name));
 }
 
 void frmDisplay::WriteReading(const ReadingRequest& request)
 {
+    const std::optional<Reading>& reading = request.reading;
     QFrame* shown = nullptr;
     switch (request.kind) {
     case ReadingKind::MoonPhase:
-        ShowMoonPicture(request.picture, request.phaseName);
-        SetSizedText(ui_->lblMoonPhaseName, request.phaseName);
-        SetWrappedText(ui_->lblMoonPhaseDesc, request.phaseText);
-        SetSizedText(ui_->lblDateTime, request.dateTime);
-        SetSizedText(ui_->lblGivenDate, request.givenDate);
+        if (reading && reading->moon) {
+            const QString phaseName = CoreText(reading->phaseTexts.name);
+            ShowMoon(*reading->moon, phaseName);
+            SetSizedText(ui_->lblMoonPhaseName, phaseName);
+            SetWrappedText(ui_->lblMoonPhaseDesc, CoreText(reading->phaseTexts.text));
+            SetSizedText(ui_->lblDateTime, request.dateTime);
+            SetSizedText(ui_->lblGivenDate, QStringLiteral("%1/%2/%3")
+                                                .arg(request.date.month)
+                                                .arg(request.date.day)
+                                                .arg(request.date.year));
+        }
         shown = ui_->fraMoonPhase;
         break;
     case ReadingKind::ZodiacalMoon:
-        if (request.hasSign) {
-            SetSizedText(ui_->lblMoonInSunsign, request.signTitle);
-            SetSizedText(ui_->lblMoonInSunsignKeywords, request.keyword);
-            SetWrappedText(ui_->lblMoonInSunsignDesc, request.signText);
+        if (reading) {
+            SetSizedText(ui_->lblMoonInSunsign, CoreText(reading->signTexts.title));
+            SetSizedText(ui_->lblMoonInSunsignKeywords, CoreText(reading->signTexts.keyword));
+            SetWrappedText(ui_->lblMoonInSunsignDesc, CoreText(reading->signTexts.text));
         }
         shown = ui_->fraZodiacalMoon;
         break;
     case ReadingKind::ElementalMoon:
-        if (request.hasSign) {
-            SetSizedText(ui_->lblMoonInElement, request.elementName);
-            SetWrappedText(ui_->lblMoonInElementDesc, request.elementText);
+        if (reading) {
+            SetSizedText(ui_->lblMoonInElement, CoreText(reading->elementTexts.name));
+            SetWrappedText(ui_->lblMoonInElementDesc, CoreText(reading->elementTexts.text));
         }
         shown = ui_->fraElementalMoon;
         break;

@@ -56,8 +56,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Picture k of IMGMoon in PicMoonPhase, described for screen readers by the phase it shows.
-    void ShowMoonPicture(int k, const QString& phaseName);
+    // The moon's picture of IMGMoon in PicMoonPhase, described for screen readers by the phase it
+    // shows.
+    void ShowMoon(const lunetide::Moon& moon, const QString& phaseName);
     void ShowStoredPicture();
     void StoreState();
 

@@ -21,7 +21,6 @@
 #include <QCloseEvent>
 #include <QTimer>
 
-#include <exception>
 #include <optional>
 
 namespace {
@@ -86,8 +85,8 @@ void StyleWidgets(Ui::frmMain& ui)
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()),
-      moonPicture_(&lunetide::ui::MoonPicture), today_([] { return QDate::currentDate(); }),
-      clock_(&lunetide::ui::ClockTextNow)
+      moonPicture_([](int k) { return lunetide::ui::MoonPicture(k); }),
+      today_([] { return QDate::currentDate(); }), clock_(&lunetide::ui::ClockTextNow)
 {
     lunetide::ui::InitLookResources();
     lunetide::ui::InstallFontSubstitutes();
@@ -181,39 +180,32 @@ void frmMain::Form_Load()
 void frmMain::ShowTodaysReading(QDate today)
 {
     shownToday_ = today;
-    const int year = today.year();
-    const int month = today.month();
-    const int day = today.day();
-
-    // The moon's age is reckoned from a four-digit year; a clock set outside the years 1000 to
-    // 9999 gives no phase, but the day still has its sign and element.
-    try {
-        const lunetide::Reading reading = lunetide::ReadingOf(year, month, day, TextCopy::Today);
-        const QString phaseName = CoreText(reading.phaseTexts.name);
+    // Every date the system clock reports has a sign; the moon's age is reckoned from a four-digit
+    // year only, so a clock set outside the years 1000 to 9999 gives no phase.
+    const std::optional<lunetide::Reading> reading =
+        lunetide::ReadingOf(today.year(), today.month(), today.day(), TextCopy::Today);
+    if (!reading)
+        return;
+    if (const std::optional<lunetide::Moon>& moon = reading->moon) {
+        const QString phaseName = CoreText(reading->phaseTexts.name);
         // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
         if (moonPicture_)
-            lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(reading.picture),
-                                          reading.picture, phaseName);
+            lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(moon->picture),
+                                          moon->age, phaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
-        ShowText(ui_->lblCurrentMoonPhaseDesc, CoreText(reading.phaseTexts.text));
-    } catch (const std::exception&) {
+        ShowText(ui_->lblCurrentMoonPhaseDesc, CoreText(reading->phaseTexts.text));
+    } else {
         ui_->PicCurrentMoonPhase->clear();
         ui_->PicCurrentMoonPhase->setAccessibleDescription(kNoPhaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, kNoPhaseName);
-        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(year));
+        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(today.year()));
     }
 
-    // Every month and day the system clock reports has a sign.
-    const lunetide::SunSign sign = *lunetide::SunSignOfToday(month, day);
-    const lunetide::SignTexts signTexts = lunetide::SignTextsOf(sign, TextCopy::Today);
-    ShowText(ui_->lblCurrentMoonInSunsign, CoreText(signTexts.title));
-    ShowText(ui_->lblCurrentMoonInSunsignKeywords, CoreText(signTexts.keyword));
-    ShowText(ui_->lblCurrentMoonInSunsignDesc, CoreText(signTexts.text));
-
-    const lunetide::ElementTexts elementTexts =
-        lunetide::ElementTextsOf(lunetide::ElementOf(sign), TextCopy::Today);
-    ShowText(ui_->lblCurrentMoonInElement, CoreText(elementTexts.name));
-    ShowText(ui_->lblCurrentMoonInElementDesc, CoreText(elementTexts.text));
+    ShowText(ui_->lblCurrentMoonInSunsign, CoreText(reading->signTexts.title));
+    ShowText(ui_->lblCurrentMoonInSunsignKeywords, CoreText(reading->signTexts.keyword));
+    ShowText(ui_->lblCurrentMoonInSunsignDesc, CoreText(reading->signTexts.text));
+    ShowText(ui_->lblCurrentMoonInElement, CoreText(reading->elementTexts.name));
+    ShowText(ui_->lblCurrentMoonInElementDesc, CoreText(reading->elementTexts.text));
 }
 
 // Both clocks once a second, the display window's first; each reads the clock afresh. When the
@@ -228,8 +220,9 @@ void frmMain::Timer1_Timer()
 
 void frmMain::cmdCalculateMoonPhase_Click()
 {
-    const ChosenDate date{ui_->cboDate->currentIndex(), ui_->cboMonth->currentIndex(),
-                          ui_->cboDate->currentText(), ui_->cboYear->currentText()};
+    // The lists hold the days 1 to 31 and the months in their order; nothing selected gives 0.
+    const ChosenDate date{ui_->cboYear->currentText().toInt(), ui_->cboMonth->currentIndex() + 1,
+                          ui_->cboDate->currentIndex() + 1};
     if (const std::optional<QString> problem = DateProblem(date)) {
         lunetide::ui::ShowInformation(this, *problem);
         return;
@@ -244,7 +237,7 @@ void frmMain::cmdCalculateMoonPhase_Click()
         kind = ReadingKind::ZodiacalMoon;
     else if (ui_->optElementalMoon->isChecked())
         kind = ReadingKind::ElementalMoon;
-    emit readingRequested(kind ? RequestFor(date, *kind, clock_(), chosenDateSign_)
+    emit readingRequested(kind ? RequestFor(date, *kind, clock_(), lastSignReading_)
                                : ReadingRequest{});
 }
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 #include <memory>
-#include <string>
+#include <optional>
 
 class QTimer;
 
@@ -73,7 +73,9 @@ private:
     MoonPictureSource moonPicture_;
     TodaySource today_;
     ClockSource clock_;
-    std::string chosenDateSign_; // the sign of the last requested date, kept when none is found
+    // The reading of the last zodiacal or elemental request that had a sign, kept when none is
+    // found.
+    std::optional<lunetide::Reading> lastSignReading_;
     QTimer* timer1_ = nullptr;
     QDate shownToday_; // the date whose reading the today panels show
 };

@@ -1,4 +1,5 @@
 #include "ui/request/chosen_date.h"
+#include "ui/request/reading_request.h"
 
 #include <QDate>
 #include <QTest>
@@ -7,7 +8,7 @@ namespace {
 
 ChosenDate DateOf(int day, int month, int year)
 {
-    return ChosenDate{day - 1, month - 1, QString::number(day), QString::number(year)};
+    return ChosenDate{year, month, day};
 }
 
 } // namespace
@@ -70,56 +71,46 @@ void ChosenDateTest::requestShowsTheReadingOfTheDate_data()
 {
     QTest::addColumn<ChosenDate>("date");
     QTest::addColumn<ReadingKind>("kind");
-    QTest::addColumn<int>("picture");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("detail"); // the given date, or the sign's keyword
+    QTest::addColumn<int>("age");
+    QTest::addColumn<QString>("name"); // the phase, the sign's title or the element
     QTest::newRow("start selection")
-        << DateOf(1, 1, 1901) << ReadingKind::MoonPhase << 12 << "Waxing Moon"
-        << "1/1/1901";
-    QTest::newRow("full moon") << DateOf(23, 12, 2007) << ReadingKind::MoonPhase << 15
-                               << "Full Moon"
-                               << "12/23/2007";
+        << DateOf(1, 1, 1901) << ReadingKind::MoonPhase << 11 << "Waxing Moon";
+    QTest::newRow("full moon") << DateOf(23, 12, 2007) << ReadingKind::MoonPhase << 14
+                               << "Full Moon";
     QTest::newRow("last listed day")
-        << DateOf(31, 12, 2050) << ReadingKind::MoonPhase << 19 << "Waning Moon"
-        << "12/31/2050";
-    QTest::newRow("Aquarius") << DateOf(20, 1, 1950) << ReadingKind::ZodiacalMoon << 15
-                              << "Moon In Aquarius"
-                              << "Outgoing";
-    QTest::newRow("Capricorn") << DateOf(19, 1, 1950) << ReadingKind::ZodiacalMoon << 15
-                               << "Moon In Capricorn"
-                               << "Motivated";
-    QTest::newRow("Fire") << DateOf(21, 3, 1950) << ReadingKind::ElementalMoon << 15 << "Fire"
-                          << "";
+        << DateOf(31, 12, 2050) << ReadingKind::MoonPhase << 18 << "Waning Moon";
+    QTest::newRow("Aquarius") << DateOf(20, 1, 1950) << ReadingKind::ZodiacalMoon << 2
+                              << "Moon In Aquarius";
+    QTest::newRow("Capricorn") << DateOf(19, 1, 1950) << ReadingKind::ZodiacalMoon << 1
+                               << "Moon In Capricorn";
+    QTest::newRow("Fire") << DateOf(21, 3, 1950) << ReadingKind::ElementalMoon << 3 << "Fire";
 }
 
 void ChosenDateTest::requestShowsTheReadingOfTheDate()
 {
     QFETCH(ChosenDate, date);
     QFETCH(ReadingKind, kind);
-    QFETCH(int, picture);
+    QFETCH(int, age);
     QFETCH(QString, name);
-    QFETCH(QString, detail);
-    std::string sign;
-    const ReadingRequest request = RequestFor(date, kind, "6:28:03 PM ; 12/6/2026", sign);
+    std::optional<lunetide::Reading> lastSign;
+    const ReadingRequest request = RequestFor(date, kind, "6:28:03 PM ; 12/6/2026", lastSign);
     QCOMPARE(request.kind, kind);
-    QCOMPARE(request.picture, picture);
+    QCOMPARE(request.date.day, date.day);
+    QCOMPARE(request.reading->moon->age, age);
+    const auto text = [](std::string_view t) { return QString::fromUtf8(t.data(), t.size()); };
     switch (kind) {
     case ReadingKind::MoonPhase:
-        QCOMPARE(request.phaseName, name);
-        QCOMPARE(request.givenDate, detail);
+        QCOMPARE(text(request.reading->phaseTexts.name), name);
         QCOMPARE(request.dateTime, "6:28:03 PM ; 12/6/2026");
-        QVERIFY(sign.empty());
+        QVERIFY(!lastSign);
         break;
     case ReadingKind::ZodiacalMoon:
-        QVERIFY(request.hasSign);
-        QCOMPARE(request.signTitle, name);
-        QCOMPARE(request.keyword, detail);
-        QVERIFY(request.phaseName.isEmpty());
+        QCOMPARE(text(request.reading->signTexts.title), name);
+        QVERIFY(lastSign);
         break;
     case ReadingKind::ElementalMoon:
-        QVERIFY(request.hasSign);
-        QCOMPARE(request.elementName, name);
-        QVERIFY(request.signTitle.isEmpty());
+        QCOMPARE(text(request.reading->elementTexts.name), name);
+        QVERIFY(request.dateTime.isEmpty());
         break;
     }
 }
@@ -127,13 +118,13 @@ void ChosenDateTest::requestShowsTheReadingOfTheDate()
 // Nothing selected in the lists gives no sign: the sign of the request before stands.
 void ChosenDateTest::dateWithoutSignKeepsTheLastSign()
 {
-    std::string sign;
-    RequestFor(DateOf(21, 3, 1950), ReadingKind::ZodiacalMoon, {}, sign);
-    QCOMPARE(sign, "Aries");
+    std::optional<lunetide::Reading> lastSign;
+    RequestFor(DateOf(21, 3, 1950), ReadingKind::ZodiacalMoon, {}, lastSign);
+    QCOMPARE(lastSign->sign, lunetide::SunSign::Aries);
     const ReadingRequest request =
-        RequestFor(ChosenDate{-1, -1, {}, {}}, ReadingKind::ElementalMoon, {}, sign);
-    QCOMPARE(sign, "Aries");
-    QCOMPARE(request.elementName, "Fire");
+        RequestFor(ChosenDate{1950, 0, 0}, ReadingKind::ElementalMoon, {}, lastSign);
+    QCOMPARE(lastSign->sign, lunetide::SunSign::Aries);
+    QCOMPARE(request.reading->element, lunetide::Element::Fire);
 }
 
 QTEST_APPLESS_MAIN(ChosenDateTest)

@@ -27,22 +27,12 @@ QString Text(std::string_view text)
 
 ReadingRequest RequestFor(ReadingKind kind, QDate date)
 {
-    const lunetide::Reading reading =
-        lunetide::ReadingOf(date.year(), date.month(), date.day(), lunetide::TextCopy::Display);
     ReadingRequest request;
     request.kind = kind;
-    request.picture = reading.picture;
-    request.phaseName = Text(reading.phaseTexts.name);
-    request.phaseText = Text(reading.phaseTexts.text);
+    request.date = {date.year(), date.month(), date.day()};
+    request.reading =
+        lunetide::ReadingOf(date.year(), date.month(), date.day(), lunetide::TextCopy::Display);
     request.dateTime = QStringLiteral("6:28:03 PM ; 12/6/2026");
-    request.givenDate =
-        QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
-    request.hasSign = true;
-    request.signTitle = Text(reading.signTexts.title);
-    request.keyword = Text(reading.signTexts.keyword);
-    request.signText = Text(reading.signTexts.text);
-    request.elementName = Text(reading.elementTexts.name);
-    request.elementText = Text(reading.elementTexts.text);
     return request;
 }
 
@@ -364,29 +354,30 @@ void DisplayWindowTest::readingLandsInItsFrame()
 
     QHash<QString, QString> written;
     QFrame* front = nullptr;
+    const lunetide::Reading& reading = *request.reading;
     switch (kind) {
     case ReadingKind::MoonPhase:
-        written = {{"lblMoonPhaseName", request.phaseName},
-                   {"lblMoonPhaseDesc", request.phaseText},
+        written = {{"lblMoonPhaseName", Text(reading.phaseTexts.name)},
+                   {"lblMoonPhaseDesc", Text(reading.phaseTexts.text)},
                    {"lblDateTime", request.dateTime},
-                   {"lblGivenDate", request.givenDate}};
+                   {"lblGivenDate", date.toString("M/d/yyyy")}};
         front = ui->fraMoonPhase;
         break;
     case ReadingKind::ZodiacalMoon:
-        written = {{"lblMoonInSunsign", request.signTitle},
-                   {"lblMoonInSunsignKeywords", request.keyword},
-                   {"lblMoonInSunsignDesc", request.signText}};
+        written = {{"lblMoonInSunsign", Text(reading.signTexts.title)},
+                   {"lblMoonInSunsignKeywords", Text(reading.signTexts.keyword)},
+                   {"lblMoonInSunsignDesc", Text(reading.signTexts.text)}};
         front = ui->fraZodiacalMoon;
         break;
     case ReadingKind::ElementalMoon:
-        written = {{"lblMoonInElement", request.elementName},
-                   {"lblMoonInElementDesc", request.elementText}};
+        written = {{"lblMoonInElement", Text(reading.elementTexts.name)},
+                   {"lblMoonInElementDesc", Text(reading.elementTexts.text)}};
         front = ui->fraElementalMoon;
         break;
     }
     for (const auto& [name, placeholder] : kPlaceholders)
         QCOMPARE(window.findChild<QLabel*>(name)->text(), written.value(name, placeholder));
-    const int picture = kind == ReadingKind::MoonPhase ? request.picture : 15;
+    const int picture = kind == ReadingKind::MoonPhase ? reading.moon->picture : 15;
     QCOMPARE(PictureOf(ui->PicMoonPhase), lunetide::ui::MoonPicture(picture).toImage());
 
     QCOMPARE(SeenAt(window, {284, 150}), front);
@@ -397,8 +388,7 @@ void DisplayWindowTest::readingLandsInItsFrame()
     // Without a sign the frame still comes to the front, its labels as they were.
     if (kind != ReadingKind::MoonPhase) {
         ReadingRequest noSign = RequestFor(kind, date);
-        noSign.hasSign = false;
-        noSign.signTitle = noSign.elementName = QStringLiteral("not shown");
+        noSign.reading.reset();
         window.WriteReading(RequestFor(ReadingKind::MoonPhase, date));
         window.WriteReading(noSign);
         QCOMPARE(SeenAt(window, {284, 150}), front);

@@ -60,11 +60,16 @@ private:
     QTimer timer_;
 };
 
-struct ChosenDate {
+struct ListDate {
     int day;
     int month; // 1 to 12
     int year;
 };
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString Clock()
 {
@@ -73,7 +78,7 @@ QString Clock()
 
 } // namespace
 
-Q_DECLARE_METATYPE(ChosenDate)
+Q_DECLARE_METATYPE(ListDate)
 Q_DECLARE_METATYPE(lunetide::web::LinkRole)
 
 class MainWindowTest : public QObject {
@@ -140,7 +145,7 @@ template <typename T> T* Find(QObject* window, const char* name)
     return child;
 }
 
-void Choose(frmMain* window, ChosenDate date)
+void Choose(frmMain* window, ListDate date)
 {
     Find<QComboBox>(window, "cboDate")->setCurrentIndex(date.day - 1);
     Find<QComboBox>(window, "cboMonth")->setCurrentIndex(date.month - 1);
@@ -419,14 +424,14 @@ void MainWindowTest::todaysReadingFollowsTheDate()
 void MainWindowTest::chosenDateIsValidatedForEveryReading_data()
 {
     QTest::addColumn<QString>("option");
-    QTest::addColumn<ChosenDate>("date");
+    QTest::addColumn<ListDate>("date");
     QTest::addColumn<QString>("message"); // empty: accepted
 
     const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
     const QString thirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
     const struct {
         const char* name;
-        ChosenDate date;
+        ListDate date;
         QString message;
     } cases[] = {
         {"29 Feb 2000", {29, 2, 2000}, {}},
@@ -462,7 +467,7 @@ void MainWindowTest::chosenDateIsValidatedForEveryReading_data()
 void MainWindowTest::chosenDateIsValidatedForEveryReading()
 {
     QFETCH(QString, option);
-    QFETCH(ChosenDate, date);
+    QFETCH(ListDate, date);
     QFETCH(QString, message);
 
     auto window = LoadedWindow();
@@ -476,7 +481,8 @@ void MainWindowTest::chosenDateIsValidatedForEveryReading()
         QCOMPARE(answerer.seen.size(), 0);
         QCOMPARE(requests.size(), 1);
         const auto request = requests.at(0).at(0).value<ReadingRequest>();
-        QVERIFY(option != "optMoonPhase" ? request.hasSign : request.picture >= 1);
+        QVERIFY(request.reading && request.reading->moon);
+        QCOMPARE(request.date.day, date.day);
         return;
     }
     QCOMPARE(answerer.seen.size(), 1);
@@ -488,25 +494,25 @@ void MainWindowTest::chosenDateIsValidatedForEveryReading()
 
 void MainWindowTest::moonPhaseRequest_data()
 {
-    QTest::addColumn<ChosenDate>("date");
+    QTest::addColumn<ListDate>("date");
     QTest::addColumn<int>("picture");
     QTest::addColumn<QString>("phase");
     QTest::addColumn<QString>("givenDate");
-    QTest::newRow("start selection") << ChosenDate{1, 1, 1901} << 12 << "Waxing Moon"
+    QTest::newRow("start selection") << ListDate{1, 1, 1901} << 12 << "Waxing Moon"
                                      << "1/1/1901";
-    QTest::newRow("23 Dec 2007") << ChosenDate{23, 12, 2007} << 15 << "Full Moon"
+    QTest::newRow("23 Dec 2007") << ListDate{23, 12, 2007} << 15 << "Full Moon"
                                  << "12/23/2007";
-    QTest::newRow("31 Dec 1999") << ChosenDate{31, 12, 1999} << 24 << "Waning Moon"
+    QTest::newRow("31 Dec 1999") << ListDate{31, 12, 1999} << 24 << "Waning Moon"
                                  << "12/31/1999";
-    QTest::newRow("1 Jan 2000") << ChosenDate{1, 1, 2000} << 27 << "Dark Moon"
+    QTest::newRow("1 Jan 2000") << ListDate{1, 1, 2000} << 27 << "Dark Moon"
                                 << "1/1/2000";
-    QTest::newRow("31 Dec 2050") << ChosenDate{31, 12, 2050} << 19 << "Waning Moon"
+    QTest::newRow("31 Dec 2050") << ListDate{31, 12, 2050} << 19 << "Waning Moon"
                                  << "12/31/2050";
 }
 
 void MainWindowTest::moonPhaseRequest()
 {
-    QFETCH(ChosenDate, date);
+    QFETCH(ListDate, date);
     QFETCH(int, picture);
     QFETCH(QString, phase);
     QFETCH(QString, givenDate);
@@ -520,38 +526,42 @@ void MainWindowTest::moonPhaseRequest()
     QCOMPARE(requests.size(), 1);
     const auto request = requests.at(0).at(0).value<ReadingRequest>();
     QCOMPARE(request.kind, ReadingKind::MoonPhase);
-    QCOMPARE(request.picture, picture);
-    QCOMPARE(request.phaseName, phase);
-    QVERIFY(request.phaseText.startsWith("The " + phase.toLower() + " is a good time"));
+    QCOMPARE(request.reading->moon->picture, picture);
+    QCOMPARE(Text(request.reading->phaseTexts.name), phase);
+    QVERIFY(Text(request.reading->phaseTexts.text)
+                .startsWith("The " + phase.toLower() + " is a good time"));
     QCOMPARE(request.dateTime, Clock());
-    QCOMPARE(request.givenDate, givenDate);
-    QVERIFY(!request.hasSign);
+    QCOMPARE(QStringLiteral("%1/%2/%3")
+                 .arg(request.date.month)
+                 .arg(request.date.day)
+                 .arg(request.date.year),
+             givenDate);
 }
 
 void MainWindowTest::signRequests_data()
 {
     QTest::addColumn<QString>("option");
-    QTest::addColumn<ChosenDate>("date");
+    QTest::addColumn<ListDate>("date");
     QTest::addColumn<QString>("name"); // the sign's title or the element's name
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("textEnd");
-    QTest::newRow("20 Jan") << "optZodiacalMoon" << ChosenDate{20, 1, 2001} << "Moon In Aquarius"
+    QTest::newRow("20 Jan") << "optZodiacalMoon" << ListDate{20, 1, 2001} << "Moon In Aquarius"
                             << "Outgoing"
                             << "too stubborn.";
-    QTest::newRow("19 Jan") << "optZodiacalMoon" << ChosenDate{19, 1, 2001} << "Moon In Capricorn"
+    QTest::newRow("19 Jan") << "optZodiacalMoon" << ListDate{19, 1, 2001} << "Moon In Capricorn"
                             << "Motivated"
                             << "too logical.";
     // The requested reading shows the display copy, which differs from today's in these texts.
-    QTest::newRow("Aries") << "optZodiacalMoon" << ChosenDate{1, 4, 1950} << "Moon In Aries"
+    QTest::newRow("Aries") << "optZodiacalMoon" << ListDate{1, 4, 1950} << "Moon In Aries"
                            << "Passion"
                            << "have patience. ";
-    QTest::newRow("Scorpio") << "optZodiacalMoon" << ChosenDate{1, 11, 1950} << "Moon In Scorpio"
+    QTest::newRow("Scorpio") << "optZodiacalMoon" << ListDate{1, 11, 1950} << "Moon In Scorpio"
                              << "Idealistic "
                              << "overcome you.";
-    QTest::newRow("21 Mar") << "optElementalMoon" << ChosenDate{21, 3, 2050} << "Fire"
+    QTest::newRow("21 Mar") << "optElementalMoon" << ListDate{21, 3, 2050} << "Fire"
                             << ""
                             << "education and sports.";
-    QTest::newRow("Air") << "optElementalMoon" << ChosenDate{5, 10, 1901} << "Air"
+    QTest::newRow("Air") << "optElementalMoon" << ListDate{5, 10, 1901} << "Air"
                          << ""
                          << "personal development.";
 }
@@ -559,7 +569,7 @@ void MainWindowTest::signRequests_data()
 void MainWindowTest::signRequests()
 {
     QFETCH(QString, option);
-    QFETCH(ChosenDate, date);
+    QFETCH(ListDate, date);
     QFETCH(QString, name);
     QFETCH(QString, keyword);
     QFETCH(QString, textEnd);
@@ -572,19 +582,19 @@ void MainWindowTest::signRequests()
 
     QCOMPARE(requests.size(), 1);
     const auto request = requests.at(0).at(0).value<ReadingRequest>();
-    QVERIFY(request.hasSign);
-    QVERIFY(request.phaseName.isEmpty() && request.givenDate.isEmpty());
+    QVERIFY(request.reading);
+    QVERIFY(request.dateTime.isEmpty());
+    const lunetide::Reading& reading = *request.reading;
     if (option == "optZodiacalMoon") {
         QCOMPARE(request.kind, ReadingKind::ZodiacalMoon);
-        QCOMPARE(request.signTitle, name);
-        QCOMPARE(request.keyword, keyword);
-        QVERIFY2(request.signText.endsWith(textEnd), qPrintable(request.signText));
-        QVERIFY(request.elementName.isEmpty());
+        QCOMPARE(Text(reading.signTexts.title), name);
+        QCOMPARE(Text(reading.signTexts.keyword), keyword);
+        QVERIFY2(Text(reading.signTexts.text).endsWith(textEnd), reading.signTexts.text.data());
     } else {
         QCOMPARE(request.kind, ReadingKind::ElementalMoon);
-        QCOMPARE(request.elementName, name);
-        QVERIFY2(request.elementText.endsWith(textEnd), qPrintable(request.elementText));
-        QVERIFY(request.signTitle.isEmpty());
+        QCOMPARE(Text(reading.elementTexts.name), name);
+        QVERIFY2(Text(reading.elementTexts.text).endsWith(textEnd),
+                 reading.elementTexts.text.data());
     }
 }
 
@@ -606,7 +616,7 @@ void MainWindowTest::menuReadingBehavesLikeTheButton()
     Choose(window.get(), {23, 12, 2007});
     entry->trigger();
     QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests.at(0).at(0).value<ReadingRequest>().givenDate, QStringLiteral("12/23/2007"));
+    QCOMPARE(requests.at(0).at(0).value<ReadingRequest>().date.year, 2007);
 }
 
 void MainWindowTest::menusAndLabelsOpenTheirPages_data()
