@@ -4,12 +4,12 @@
 #include "app/single_instance.h"
 #include "app/startup_window.h"
 #include "app/update_reminder.h"
+#include "settings/user_settings.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/message_box.h"
 #include "web/links.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTime>
 
@@ -99,10 +99,9 @@ StartupServices RealStartupServices(SingleInstance& instance)
         lunetide::ui::ShowInformation(nullptr, text);
     };
     services.updateReminder = [] {
-        // The settings are named after the program file, without its extension.
+        UserSettings settings;
         UpdateReminder(
-            UserSettingsFile(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()),
-            QDate::currentDate(),
+            settings, QDate::currentDate(),
             [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
             [] { lunetide::web::LinkDownload(); });
     };

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "app/update_reminder.h"
+#include "settings/user_settings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,8 +93,9 @@ void UpdateReminderTest::reminder()
 
     QStringList questions;
     int opened = 0;
+    UserSettings settings(path, dir.path());
     UpdateReminder(
-        path, kToday,
+        settings, kToday,
         [&](const QString& question) {
             questions << question;
             return answerYes;
@@ -137,8 +139,9 @@ void UpdateReminderTest::whatIsOnDisk()
         QVERIFY(QDir().mkpath(folder) && Write(path, large));
 
     int asked = 0;
+    UserSettings settings(path, home.path());
     UpdateReminder(
-        path, kToday, [&](const QString&) { return ++asked, false; }, [] {});
+        settings, kToday, [&](const QString&) { return ++asked, false; }, [] {});
 
     QCOMPARE(asked, 0);
     if (kind == "missing") {

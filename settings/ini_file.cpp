@@ -1,6 +1,6 @@
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 
-#include "app/user_files.h"
+#include "settings/user_files.h"
 
 #include <QList>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 // Setting one key of the settings file: the rest of the file stays as it is, QSettings reads the
 // result, and a full disk leaves the old file or the new one, whole.
-#include "app/ini_file.h"
-#include "app/update_reminder.h"
+#include "settings/ini_file.h"
+#include "settings/user_settings.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -177,7 +177,7 @@ void IniFileTest::setValue()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"lunetide.conf"});
 }
 
-// The update question answered on a small file system that is full or nearly full. The settings
+// The date stored on a small file system that is full or nearly full. The settings
 // file is two pages long, so that its write can fail half-way.
 void IniFileTest::fullDisk_data()
 {
@@ -212,11 +212,9 @@ void IniFileTest::fullDisk()
     QVERIFY(FillLeaving(folder, free));
     QCOMPARE(FreeBytes(folder), free);
 
-    int asked = 0;
-    UpdateReminder(
-        path, QDate(2026, 12, 7), [&](const QString&) { return ++asked, false; }, [] {});
-
-    QCOMPARE(asked, 1);
+    UserSettings settings(path, folder);
+    QCOMPARE(settings.duration(), "2001-01-01");
+    QCOMPARE(settings.SetDuration("2026-12-07"), written);
     QCOMPARE(Read(path), written ? changed : old);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"filler", "lunetide.conf"}));
 }
