@@ -1,10 +1,10 @@
-#include "app/command_line.h"
-#include "app/font_warm_up.h"
 #include "app/forms.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/termination_signals.h"
+#include "command_line/windowed_command_line.h"
 #include "ui/look/app_icon.h"
+#include "ui/look/font_warm_up.h"
 #include "ui/look/look.h"
 
 #include <QApplication>

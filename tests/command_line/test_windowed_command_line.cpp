@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "command_line/windowed_command_line.h"
 
 #include <QDir>
 #include <QProcess>
@@ -119,4 +119,4 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock()
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
-#include "test_command_line.moc"
+#include "test_windowed_command_line.moc"

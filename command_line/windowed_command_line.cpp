@@ -1,6 +1,7 @@
-#include "app/command_line.h"
+#include "command_line/windowed_command_line.h"
 
 #include "command_line/command_line_answer.h"
+#include "core/version.h"
 
 #include <QCommandLineParser>
 
@@ -104,7 +105,7 @@ WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
         return {WindowedCommandLine::Action::ShowHelp, HelpText(parser)};
     if (parser.isSet(versionOption))
         return {WindowedCommandLine::Action::ShowVersion,
-                QStringLiteral("%1 %2").arg(kProgramName, QStringLiteral(LUNETIDE_VERSION))};
+                QStringLiteral("%1 %2").arg(kProgramName, QLatin1String(lunetide::kVersion))};
     if (!parser.positionalArguments().isEmpty())
         return Refuse(QStringLiteral("unexpected argument '%1'")
                           .arg(parser.positionalArguments().constFirst()));
