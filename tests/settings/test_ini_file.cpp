@@ -150,7 +150,27 @@ void IniFileTest::setValue_data()
     QTest::newRow("a list and a type kept")
         << QByteArray("[Settings]\nDuration=a, b, c\nSize=@Size(3 4)\n")
         << QByteArray("[Settings]\nDuration=D\nSize=@Size(3 4)\n");
-    QTest::newRow("open quote at the end") << QByteArray("[W]\nx=\"a") << QByteArray("[W]\nx=\"a");
+    // Text added at the end would become part of the last value: the section goes first.
+    QTest::newRow("open quote at the end")
+        << QByteArray("[W]\nx=\"a") << QByteArray("[Settings]\nDuration=D\n\n[W]\nx=\"a");
+    QTest::newRow("open quote at the end, a key above the first heading")
+        << QByteArray("A=1\n[W]\nx=\"a") << QByteArray("A=1\n[W]\nx=\"a");
+    // The line break added would make one escaped break with the lone one at the end.
+    QTest::newRow("a backslash and a lone CR at the end")
+        << QByteArray("[Other]\rNote=first line\\\r")
+        << QByteArray("[Settings]\nDuration=D\n\n[Other]\rNote=first line\\\r");
+    QTest::newRow("a backslash and a lone LF at the end, a comment and CRLF before")
+        << QByteArray("; mine\r\n[Other]\r\nNote=first line\\\n")
+        << QByteArray("; mine\r\n[Settings]\r\nDuration=D\r\n\r\n[Other]\r\nNote=first line\\\n");
+    QTest::newRow("a backslash and a lone CR at the end, a key above the first heading")
+        << QByteArray("A=1\n[Other]\nNote=first line\\\r")
+        << QByteArray("A=1\n[Other]\nNote=first line\\\r");
+    QTest::newRow("a backslash and CRLF at the end")
+        << QByteArray("[Other]\r\nNote=first line\\\r\n")
+        << QByteArray("[Other]\r\nNote=first line\\\r\n\r\n[Settings]\r\nDuration=D\r\n");
+    QTest::newRow("a backslash and a lone CR, the section above")
+        << QByteArray("[Settings]\rNote=first line\\\r")
+        << QByteArray("[Settings]\rDuration=D\nNote=first line\\\r");
 }
 
 void IniFileTest::setValue()
