@@ -83,6 +83,8 @@ with lunetide-reading.
 
 Exit status:
   0  the program ended normally, or printed its help or version
+  1  it could not start: no display could be opened, or fewer than 64 open
+     files are allowed (ulimit -n); one line on standard error says which
   2  the arguments were refused (the reason is on standard error)
 )"));
 }
