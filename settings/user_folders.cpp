@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +36,24 @@ bool IsInside(const QString& path, const QString& folder)
     return !folder.isEmpty() && (path == folder || path.startsWith(folder + u'/'));
 }
 
+// A home whose name Qt cannot keep, reached through a descriptor open for the rest of the run:
+// /proc/self/fd/N names the folder itself whatever its bytes.
+QString HomeThroughDescriptor(const QByteArray& home)
+{
+    static QByteArray opened;
+    static int fd = -1;
+    if (home != opened) {
+        if (fd >= 0)
+            ::close(fd);
+        opened = home;
+        fd = ::open(home.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            std::fprintf(stderr, "lunetide: the home folder's name is not UTF-8 and the folder "
+                                 "cannot be opened, so no settings are stored there\n");
+    }
+    return fd < 0 ? QString() : QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
 } // namespace
 
 QString HomeFolder()
@@ -42,12 +61,7 @@ QString HomeFolder()
     const QByteArray home = HomeBytes();
     if (home.isEmpty() || IsFaithful(home))
         return QDir::cleanPath(QFile::decodeName(home));
-    static bool said = false;
-    if (!said)
-        std::fprintf(stderr, "lunetide: the home folder's name is not UTF-8, so no settings are "
-                             "stored and no lock is kept there\n");
-    said = true;
-    return {};
+    return HomeThroughDescriptor(home);
 }
 
 QString ConfigFolder()

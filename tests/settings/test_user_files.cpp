@@ -3,10 +3,12 @@
 #include "settings/ini_file.h"
 #include "settings/user_files.h"
 #include "settings/user_folders.h"
+#include "settings/user_settings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@ private slots:
     void makePrivateFolder();
     void settingsPath_data();
     void settingsPath();
+    void homeNotUtf8();
     void lockPlace_data();
     void lockPlace();
 };
@@ -159,7 +162,7 @@ void UserFilesTest::settingsPath_data()
         << QByteArray("") << QByteArray() << own + "/.config/Lunetide/lunetide.conf";
     QTest::newRow("a relative HOME")
         << QByteArray("ann") << QByteArray() << own + "/.config/Lunetide/lunetide.conf";
-    QTest::newRow("a HOME that is not UTF-8")
+    QTest::newRow("a missing HOME that is not UTF-8")
         << QByteArray("/home/jos\xe9") << QByteArray() << QString();
     QTest::newRow("not UTF-8, but a configuration folder of one's own")
         << QByteArray("/home/jos\xe9") << QByteArray("/srv/conf")
@@ -174,6 +177,22 @@ void UserFilesTest::settingsPath()
 
     const Environment environment({{"HOME", home}, {"XDG_CONFIG_HOME", configHome}});
     QCOMPARE(SettingsFilePath(), path);
+}
+
+// Qt would open another, invented name: the files go into the real home, reached by its bytes.
+void UserFilesTest::homeNotUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray home = QFile::encodeName(dir.path()) + "/jos\xe9";
+    QCOMPARE(::mkdir(home.constData(), 0700), 0);
+    const Environment environment({{"HOME", home}, {"XDG_CONFIG_HOME", QByteArray()}});
+
+    QVERIFY(UserSettings().SetDuration("2026-12-08"));
+    QVERIFY(!LockFilePath(dir.filePath("no runtime")).isEmpty());
+    struct stat info {};
+    QCOMPARE(::stat(home + "/.config/Lunetide/lunetide.conf", &info), 0);
+    QCOMPARE(::stat(home + "/.cache/lunetide", &info), 0);
+    std::filesystem::remove_all(home.constData()); // QTemporaryDir cannot see it
 }
 
 // The lock goes into <root>/UID only when that folder is this user's alone; otherwise into the
