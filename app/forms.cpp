@@ -1,9 +1,9 @@
 #include "app/forms.h"
 
-#include "app/startup_window.h"
 #include "ui/windows/display_window.h"
 #include "ui/windows/exit_screen.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/startup_window.h"
 
 #include <QCoreApplication>
 #include <QEvent>

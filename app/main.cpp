@@ -1,10 +1,12 @@
-#include "app/command_line.h"
-#include "app/font_warm_up.h"
 #include "app/forms.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/termination_signals.h"
+#include "command_line/command_line_answer.h"
+#include "command_line/start_checks.h"
+#include "command_line/windowed_command_line.h"
 #include "ui/look/app_icon.h"
+#include "ui/look/font_warm_up.h"
 #include "ui/look/look.h"
 
 #include <QApplication>
@@ -13,9 +15,29 @@
 
 int main(int argc, char* argv[])
 {
+    // Before anything opens a file: a closed standard descriptor would take the next one.
+    OpenClosedStandardDescriptors();
     // --help and --version are answered before anything opens a display or takes the lock.
     if (const int status = AnswerCommandLine(argc, argv); status >= 0)
         return status;
+    const QString program = QStringLiteral("lunetide");
+    if (const quint64 limit = RaiseDescriptorLimit(); limit < kFewestDescriptors) {
+        lunetide::command_line::Complain(
+            program, QStringLiteral("only %1 open files are allowed (ulimit -n), at least %2 are "
+                                    "needed")
+                         .arg(limit)
+                         .arg(kFewestDescriptors));
+        return lunetide::command_line::kExitCannotStart;
+    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (DisplayIsMissing(arguments)) {
+        lunetide::command_line::Complain(
+            program, QStringLiteral("no display could be opened: neither DISPLAY nor "
+                                    "WAYLAND_DISPLAY is set"));
+        return lunetide::command_line::kExitCannotStart;
+    }
     // A diagnostic written to a closed standard error (lunetide 2>&1 | true) must not end the
     // program, nor leave its lock behind.
     std::signal(SIGPIPE, SIG_IGN);

@@ -1,20 +1,18 @@
 #include "app/single_instance.h"
 
-#include "app/user_files.h"
+#include "settings/user_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-const QString kLockName = QStringLiteral("lunetide.lock");
 // A lock file holds a process id, a program name, a host name and an id: far less than this.
 constexpr qint64 kMaxLockBytes = 64 * 1024;
 
@@ -47,6 +45,11 @@ SingleInstance::Outcome SingleInstance::acquire()
     problem_.clear();
     if (lock_.isLocked())
         return Outcome::Acquired;
+    if (path_.isEmpty()) {
+        problem_ = QStringLiteral("Lunetide cannot tell whether another copy is running: it has "
+                                  "no folder for its lock file.\nLunetide starts anyway.");
+        return Outcome::Unavailable;
+    }
     const QString folder = QFileInfo(path_).absolutePath();
     if (!IsPrivateFolder(folder)) {
         problem_ = Problem(path_, QStringLiteral("its folder is missing or not this user's alone"));
@@ -108,25 +111,4 @@ QString SingleInstance::why() const
     if (file.exists())
         return QStringLiteral("the file there cannot be replaced");
     return QStringLiteral("it cannot be written");
-}
-
-QString SingleInstance::DefaultLockPath()
-{
-    // The folder depends on the user alone: a copy started from a session that sets
-    // XDG_RUNTIME_DIR and one started from su, ssh or cron must find the same lock. The runtime
-    // folder the system makes for the user when it is there and private, else the user's own
-    // cache folder.
-    const QString runtime = QStringLiteral("/run/user/%1").arg(::geteuid());
-    struct stat info {};
-    if (::stat(QFile::encodeName(runtime).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-        info.st_uid == ::geteuid() && (info.st_mode & 0077) == 0)
-        return runtime + u'/' + kLockName;
-    // HOME, which every kind of session sets; without it the password database's home.
-    const struct passwd* user = ::getpwuid(::geteuid());
-    const QString home = qEnvironmentVariableIsEmpty("HOME") && user
-                             ? QFile::decodeName(user->pw_dir)
-                             : QDir::homePath();
-    const QString cache = home + QStringLiteral("/.cache/lunetide");
-    MakePrivateFolder(cache); // acquire() checks what is there
-    return cache + u'/' + kLockName;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/user_folders.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -16,17 +18,13 @@ public:
         Unavailable        // the lock cannot be taken at all; problem() says why
     };
 
-    explicit SingleInstance(const QString& lockPath = DefaultLockPath());
+    // The lock file's place: LockFilePath(); empty when there is none.
+    explicit SingleInstance(const QString& lockPath = LockFilePath());
 
     Outcome acquire();
 
     // Why the lock could not be taken, naming its path, after acquire() said Unavailable.
     QString problem() const { return problem_; }
-
-    // lunetide.lock in /run/user/UID when that folder is this user's and private; otherwise in
-    // ~/.cache/lunetide, made for this user alone. It depends on the user, not on the session's
-    // environment (XDG_RUNTIME_DIR, XDG_CACHE_HOME). Never a folder other users can write.
-    static QString DefaultLockPath();
 
 private:
     bool heldByRunningCopy() const;

@@ -2,18 +2,17 @@
 
 #include "app/forms.h"
 #include "app/single_instance.h"
-#include "app/startup_window.h"
 #include "app/update_reminder.h"
+#include "settings/user_settings.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/message_box.h"
+#include "ui/windows/startup_window.h"
 #include "web/links.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTime>
 
-#include <cmath>
 #include <exception>
 #include <memory>
 
@@ -28,31 +27,7 @@ template <typename Step> void Guarded(Step&& step)
     }
 }
 
-void CoBrand_Randomize(frmMain* window, double r)
-{
-    switch (CoBrandDraw(r)) {
-    case 1:
-    case 3:
-    case 5:
-        window->BringOfferToFront(frmMain::Offer::CoBrand);
-        break;
-    case 2:
-    case 4:
-    case 6:
-        window->BringOfferToFront(frmMain::Offer::FullBrand);
-        break;
-    default: // 7: the layout's order stays
-        break;
-    }
-}
-
 } // namespace
-
-int CoBrandDraw(double r)
-{
-    // nearbyint rounds ties to even in the default rounding mode.
-    return static_cast<int>(std::nearbyint(r * 6.0 + 1.0));
-}
 
 bool RunStartup(Forms& forms, const StartupServices& services)
 {
@@ -70,7 +45,7 @@ bool RunStartup(Forms& forms, const StartupServices& services)
         window->show();
         if (frmStartup* startup = forms.startup())
             startup->hide();
-        Guarded([&] { CoBrand_Randomize(window, services.draw()); });
+        Guarded([&] { window->CoBrand_Randomize(services.draw()); });
     }
     // The application may have been ended while a question was open (a termination signal).
     return !forms.hasEnded();
@@ -99,10 +74,9 @@ StartupServices RealStartupServices(SingleInstance& instance)
         lunetide::ui::ShowInformation(nullptr, text);
     };
     services.updateReminder = [] {
-        // The settings are named after the program file, without its extension.
+        UserSettings settings;
         UpdateReminder(
-            UserSettingsFile(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()),
-            QDate::currentDate(),
+            settings, QDate::currentDate(),
             [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
             [] { lunetide::web::LinkDownload(); });
     };

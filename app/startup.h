@@ -12,9 +12,6 @@ class SingleInstance;
 // show the main window, hide the start-up window, and bring one of the two offer labels to the
 // front at random.
 
-// The co-branding draw: r in [0, 1) times 6 plus 1, rounded half to even, so 1 to 7.
-int CoBrandDraw(double r);
-
 struct StartupServices {
     std::function<bool()> isOnlyInstance;
     std::function<void(const QString& text)> tellAlreadyRunning;

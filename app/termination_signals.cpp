@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+// Time enough for the windows to be unloaded, also in a sanitizer build.
+constexpr unsigned kGraceSeconds = 5;
 int sockets[2] = {-1, -1}; // the handler writes into [0], the event loop reads [1]
 struct sigaction previous[std::size(kSignals)];
 bool installed[std::size(kSignals)] = {};
@@ -21,6 +23,7 @@ void OnSignal(int signal)
     const int savedErrno = errno;
     const char number = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(sockets[0], &number, 1);
+    ::alarm(kGraceSeconds);
     errno = savedErrno;
 }
 
@@ -36,6 +39,8 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* 
     notifier_ = new QSocketNotifier(sockets[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
 
+    // The alarm ends the process, whatever its disposition was when the program started.
+    std::signal(SIGALRM, SIG_DFL);
     struct sigaction action {};
     action.sa_handler = &OnSignal;
     sigemptyset(&action.sa_mask);

@@ -10,6 +10,8 @@ class QSocketNotifier;
 // on the user-interface thread, so the program ends its own way instead of being cut off. The
 // signal handler only writes the signal's number into a socket pair; the call runs when the
 // event loop reads it. A signal that was ignored when the program started (nohup) stays ignored.
+// The handler also sets an alarm: when the main thread is stuck and never reads the signal, the
+// alarm's default action ends the process a few seconds later.
 // The handlers are set while this object lives; one such object at a time.
 class TerminationSignals : public QObject {
     Q_OBJECT

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class UserSettings;
+
 // Now and then, at start-up, asks whether to look for an update. The date of the last question
 // (or of the first start) is kept in the per-user setting Settings/Duration as yyyy-MM-dd.
 
@@ -17,19 +19,12 @@ enum class ReminderStep {
                 // ask nothing
 };
 
-// The file QSettings(organisation "Lunetide", application) keeps the user's settings in, found
-// without opening it.
-QString UserSettingsFile(const QString& application);
-
 // stored: the value as QSettings reads it, invalid when the key is missing.
 ReminderStep NextReminderStep(const QVariant& stored, const QDate& today);
 
-// Runs the reminder on the settings file (INI, as QSettings writes it): askYesNo puts the
-// question and answers true for Yes, openDownload opens the download page. The file is only ever
-// replaced whole (see SetIniValue), and a file that cannot be read (anything but a regular file of
-// a sane size) is not written. The first date stored makes the settings folder, for this user
-// alone.
-void UpdateReminder(const QString& settingsFile, const QDate& today,
+// Runs the reminder on the user's settings: askYesNo puts the question and answers true for Yes,
+// openDownload opens the download page. A settings file that cannot be read is not written.
+void UpdateReminder(UserSettings& settings, const QDate& today,
                     const std::function<bool(const QString& question)>& askYesNo,
                     const std::function<void()>& openDownload);
 

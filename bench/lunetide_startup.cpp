@@ -1,9 +1,9 @@
 // Lunetide's start-up as main() runs it, without the lock, the settings and the update question,
 // which would make runs depend on each other.
-#include "app/font_warm_up.h"
 #include "app/forms.h" // before Qt's X11 declarations, whose Display its enum would shadow
 #include "app/startup.h"
 #include "ui/look/app_icon.h"
+#include "ui/look/font_warm_up.h"
 #include "ui/look/look.h"
 #include "ui/windows/main_window.h"
 

@@ -4,6 +4,7 @@
 #include "cli/ical_writer.h"
 #include "command_line/command_line_answer.h"
 #include "core/correspondence.h"
+#include "core/version.h"
 
 #include <QCommandLineParser>
 
@@ -126,7 +127,7 @@ std::optional<MoonPhaseKind> MissingPhase(const std::vector<PhaseStart>& starts,
 
 QString ProgramVersion()
 {
-    return QStringLiteral(LUNETIDE_VERSION);
+    return QLatin1String(lunetide::kVersion);
 }
 
 namespace {

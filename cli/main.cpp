@@ -4,19 +4,26 @@
 #include "cli/command_line.h"
 #include "cli/readings_writer.h"
 #include "command_line/command_line_answer.h"
+#include "command_line/start_checks.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 using namespace lunetide::cli;
 namespace answer = lunetide::command_line;
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
     const QString program = QLatin1StringView(kProgramName);
+    // Before Qt opens anything, which would take descriptor 1 and receive the output.
+    if (!IsDescriptorOpen(STDOUT_FILENO)) {
+        answer::Complain(program, QStringLiteral("standard output is closed"));
+        return answer::kExitWriteFailed;
+    }
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(program);
     QCoreApplication::setApplicationVersion(ProgramVersion());
 

@@ -14,6 +14,7 @@ namespace lunetide::command_line {
 
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitWriteFailed = 1;
+inline constexpr int kExitCannotStart = 1; // no display, too few descriptors
 inline constexpr int kExitBadArguments = 2;
 
 // Why the arguments are refused, on one line: control characters that came with an argument (a

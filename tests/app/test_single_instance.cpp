@@ -205,7 +205,7 @@ void SingleInstanceTest::defaultLockDependsOnTheUserAlone()
         saved << qgetenv(name);
         value.isEmpty() ? qunsetenv(name) : qputenv(name, QFile::encodeName(value));
     }
-    const QString path = SingleInstance::DefaultLockPath();
+    const QString path = LockFilePath();
     for (qsizetype i = 0; i < environment.size(); ++i)
         qputenv(environment[i].first, saved[i]);
 

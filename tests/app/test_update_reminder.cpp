@@ -1,5 +1,5 @@
-#include "app/startup.h"
 #include "app/update_reminder.h"
+#include "settings/user_settings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,8 +14,6 @@ private slots:
     void reminder();
     void whatIsOnDisk_data();
     void whatIsOnDisk();
-    void coBrandDraw_data();
-    void coBrandDraw();
 };
 
 namespace {
@@ -92,8 +90,9 @@ void UpdateReminderTest::reminder()
 
     QStringList questions;
     int opened = 0;
+    UserSettings settings(path, dir.path());
     UpdateReminder(
-        path, kToday,
+        settings, kToday,
         [&](const QString& question) {
             questions << question;
             return answerYes;
@@ -137,8 +136,9 @@ void UpdateReminderTest::whatIsOnDisk()
         QVERIFY(QDir().mkpath(folder) && Write(path, large));
 
     int asked = 0;
+    UserSettings settings(path, home.path());
     UpdateReminder(
-        path, kToday, [&](const QString&) { return ++asked, false; }, [] {});
+        settings, kToday, [&](const QString&) { return ++asked, false; }, [] {});
 
     QCOMPARE(asked, 0);
     if (kind == "missing") {
@@ -151,28 +151,6 @@ void UpdateReminderTest::whatIsOnDisk()
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"lunetide.conf"});
     }
-}
-
-void UpdateReminderTest::coBrandDraw_data()
-{
-    QTest::addColumn<double>("r");
-    QTest::addColumn<int>("draw");
-    QTest::newRow("0") << 0.0 << 1;
-    QTest::newRow("just under 1/12") << 0.0833 << 1;
-    QTest::newRow("1/12: tie goes to even 2") << 1.0 / 12 << 2;
-    QTest::newRow("0.25: tie 2.5 goes to 2") << 0.25 << 2;
-    QTest::newRow("just over 0.25") << 0.2501 << 3;
-    QTest::newRow("0.5") << 0.5 << 4;
-    QTest::newRow("0.75: tie 5.5 goes to 6") << 0.75 << 6;
-    QTest::newRow("just under 11/12") << 0.9166 << 6;
-    QTest::newRow("just under 1") << 0.9999 << 7;
-}
-
-void UpdateReminderTest::coBrandDraw()
-{
-    QFETCH(double, r);
-    QFETCH(int, draw);
-    QCOMPARE(CoBrandDraw(r), draw);
 }
 
 QTEST_APPLESS_MAIN(UpdateReminderTest)

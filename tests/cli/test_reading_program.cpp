@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -16,11 +18,14 @@ struct Run {
     QByteArray err;
 };
 
+// outputFile "closed": the program starts with its standard output closed.
 Run RunProgram(const QStringList& arguments, const QString& outputFile = {},
                const QDate& clock = {})
 {
     QProcess process;
-    if (!outputFile.isEmpty())
+    if (outputFile == "closed")
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    else if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     if (clock.isValid()) {
         // The system clock moved to that day for this process alone (libfaketime).
@@ -451,20 +456,36 @@ void ReadingProgramTest::helpAndVersion()
 void ReadingProgramTest::unwritableOutputIsAFailure_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("a year of days") << QStringList{"--from", "2000-01-01", "--to", "2000-12-31"};
-    QTest::newRow("a month") << QStringList{"--month", "2026-12"};
-    QTest::newRow("next phases") << QStringList{"--next"};
-    QTest::newRow("a calendar file") << QStringList{"--ical", "--month", "2026-12"};
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("err"); // its start
+    const QByteArray full = "lunetide-reading: cannot write the output: ";
+    const QByteArray closed = "lunetide-reading: standard output is closed\n";
+    for (const QString output : {"/dev/full", "closed"}) {
+        const QByteArray err = output == "closed" ? closed : full;
+        const QByteArray name = output.toUtf8();
+        QTest::addRow("a year of days, %s", name.constData())
+            << QStringList{"--from", "2000-01-01", "--to", "2000-12-31"} << output << err;
+        QTest::addRow("a month, %s", name.constData())
+            << QStringList{"--month", "2026-12"} << output << err;
+        QTest::addRow("next phases, %s", name.constData())
+            << QStringList{"--next"} << output << err;
+        QTest::addRow("a calendar file, %s", name.constData())
+            << QStringList{"--ical", "--month", "2026-12"} << output << err;
+    }
+    QTest::newRow("--version, closed") << QStringList{"--version"} << "closed" << closed;
+    QTest::newRow("a refusal, closed") << QStringList{"--bogus"} << "closed" << closed;
 }
 
 void ReadingProgramTest::unwritableOutputIsAFailure()
 {
     QFETCH(QStringList, arguments);
-    if (!QFile::exists("/dev/full"))
+    QFETCH(QString, output);
+    QFETCH(QByteArray, err);
+    if (output == "/dev/full" && !QFile::exists("/dev/full"))
         QSKIP("no /dev/full here");
-    const Run run = RunProgram(arguments, "/dev/full");
+    const Run run = RunProgram(arguments, output);
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.startsWith("lunetide-reading: cannot write the output: "), run.err);
+    QVERIFY2(output == "closed" ? run.err == err : run.err.startsWith(err), run.err);
 }
 
 QTEST_GUILESS_MAIN(ReadingProgramTest)

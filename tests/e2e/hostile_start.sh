@@ -3,7 +3,7 @@
 # running copy holds (empty, garbage, another machine's) are taken over; a folder or a named pipe
 # in the way of the lock is reported, naming its path, left as it is, and the program starts all
 # the same; a settings file that is a named pipe or a link to /dev/zero is left as it is, nothing
-# asked; a standard error no one reads ends nothing; a clock set beyond the four-digit years opens
+# asked; a standard error no one reads ends nothing, nor does a standard descriptor closed at start; a clock set beyond the four-digit years opens
 # the main window; a lock file of the settings library left beside the settings file does not hold
 # up the start after the update question. Each start ends with SIGTERM, status 0.
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
@@ -85,6 +85,24 @@ main=$(main_window_of "$program")
 kill -TERM "$program"
 expect_clean_end "$program" "$WINDOW_TIMEOUT" "closed standard error"
 [[ ! -e $lock ]] || fail "the lock file is left behind"
+
+# Started with a standard descriptor closed, and a warning to print: the display connection must
+# not take the closed one's number and receive the warning.
+for closed in 0 1 2; do
+    step "descriptor $closed closed"
+    log=$sandbox/closed-$closed.log
+    case $closed in
+    0) "$LUNETIDE" <&- >"$log" 2>&1 & ;;
+    1) "$LUNETIDE" >&- 2>"$log" & ;;
+    2) "$LUNETIDE" 2>&- >"$log" & ;;
+    esac
+    program=$!
+    started+=("$program")
+    main=$(main_window_of "$program")
+    kill -TERM "$program"
+    expect_clean_end "$program" "$WINDOW_TIMEOUT" "descriptor $closed closed"
+    [[ ! -e $lock ]] || fail "the lock file is left behind"
+done
 rm "$HOME/.config"
 mv "$HOME/config.kept" "$HOME/.config"
 

@@ -2,7 +2,7 @@
 # A new account, whose home holds nothing of the program: the first start makes the settings
 # folder (for this user alone), stores today's date, asks nothing and prints nothing; 14 days
 # later nothing is asked and nothing changes; 15 days later the update question comes, and the
-# answer stores that day.
+# answer stores that day. A renamed copy of the program keeps the same settings file.
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 # The program's first window: the main window, or the update question before it.
@@ -36,4 +36,17 @@ done
 for folder in "$HOME/.config" "$HOME/.config/Lunetide"; do
     [[ $(stat -c %a "$folder") == 700 ]] || fail "$folder has mode $(stat -c %a "$folder")"
 done
+
+step "a renamed copy of the program"
+rm "$settings"
+cp "$LUNETIDE" "$sandbox/moon-tool"
+LUNETIDE=$sandbox/moon-tool
+launch
+program=$launched
+[[ $(first_window_title "$program") == "Lunetide v1.15" ]] || fail "the renamed copy asked"
+kill -TERM "$program"
+expect_clean_end "$program" "$WINDOW_TIMEOUT" "renamed copy"
+stored "$(date +%F)" || fail "the renamed copy did not store its date in $settings"
+[[ $(ls -A "$(dirname "$settings")") == lunetide.conf ]] ||
+    fail "the settings folder holds $(ls -A "$(dirname "$settings")")"
 echo "PASS"

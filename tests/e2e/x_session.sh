@@ -35,10 +35,10 @@ trap finish EXIT
 export HOME=$sandbox/home XDG_RUNTIME_DIR=$sandbox/runtime
 unset XDG_CONFIG_HOME XDG_CACHE_HOME
 mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
-# Where the program keeps its settings (named after the program file) and its lock: the lock in
-# the system's runtime folder for the user when it is private (then shared with the user's own
-# copy of the program), else in the home.
-readonly settings=$HOME/.config/Lunetide/$(basename "$LUNETIDE").conf
+# Where the program keeps its settings and its lock: the lock in the system's runtime folder for
+# the user when it is private (then shared with the user's own copy of the program), else in the
+# home.
+readonly settings=$HOME/.config/Lunetide/lunetide.conf
 system_runtime=/run/user/$(id -u)
 if [[ -d $system_runtime && -O $system_runtime ]] && (((8#$(stat -c %a "$system_runtime") & 8#077) == 0)); then
     readonly lock=$system_runtime/lunetide.lock

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/look/version.h"
+#include "core/version.h"
 
 class QWidget;
 

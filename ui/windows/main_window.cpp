@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -277,6 +278,30 @@ void frmMain::cmdCalculateMoonPhase_Click()
 void frmMain::BringOfferToFront(Offer offer)
 {
     (offer == Offer::CoBrand ? ui_->lblCobrand : ui_->lblFullBrand)->raise();
+}
+
+int frmMain::CoBrandDraw(double r)
+{
+    // nearbyint rounds ties to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(r * 6.0 + 1.0));
+}
+
+void frmMain::CoBrand_Randomize(double r)
+{
+    switch (CoBrandDraw(r)) {
+    case 1:
+    case 3:
+    case 5:
+        BringOfferToFront(Offer::CoBrand);
+        break;
+    case 2:
+    case 4:
+    case 6:
+        BringOfferToFront(Offer::FullBrand);
+        break;
+    default: // 7: the layout's order stays
+        break;
+    }
 }
 
 // Closing always goes through; what follows (the exit screen) is the registry's business. The

@@ -59,6 +59,12 @@ public:
     enum class Offer { CoBrand, FullBrand };
     void BringOfferToFront(Offer offer);
 
+    // The co-branding draw: r in [0, 1) times 6 plus 1, rounded half to even, so 1 to 7.
+    static int CoBrandDraw(double r);
+    // Brings the co-branding offer to the front for a draw of 1, 3 or 5, the fully-branded one
+    // for 2, 4 or 6; 7 leaves the layout's order.
+    void CoBrand_Randomize(double r);
+
     Ui::frmMain* ui() const { return ui_.get(); }
 
 signals:

@@ -120,6 +120,8 @@ private slots:
     void keyboardFocusIsMarkedOnTheFocusedControlOnly_data();
     void keyboardFocusIsMarkedOnTheFocusedControlOnly();
     void bringOfferToFront();
+    void coBrandDraw_data();
+    void coBrandDraw();
 
 private:
     std::unique_ptr<frmMain> LoadedWindow(QDate today = QDate(2025, 3, 4));
@@ -859,6 +861,28 @@ void MainWindowTest::bringOfferToFront()
     QCOMPARE(strip->childAt(inside), fullBrand);
     window->BringOfferToFront(frmMain::Offer::CoBrand);
     QCOMPARE(strip->childAt(inside), coBrand);
+}
+
+void MainWindowTest::coBrandDraw_data()
+{
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("draw");
+    QTest::newRow("0") << 0.0 << 1;
+    QTest::newRow("just under 1/12") << 0.0833 << 1;
+    QTest::newRow("1/12: tie goes to even 2") << 1.0 / 12 << 2;
+    QTest::newRow("0.25: tie 2.5 goes to 2") << 0.25 << 2;
+    QTest::newRow("just over 0.25") << 0.2501 << 3;
+    QTest::newRow("0.5") << 0.5 << 4;
+    QTest::newRow("0.75: tie 5.5 goes to 6") << 0.75 << 6;
+    QTest::newRow("just under 11/12") << 0.9166 << 6;
+    QTest::newRow("just under 1") << 0.9999 << 7;
+}
+
+void MainWindowTest::coBrandDraw()
+{
+    QFETCH(double, r);
+    QFETCH(int, draw);
+    QCOMPARE(frmMain::CoBrandDraw(r), draw);
 }
 
 QTEST_MAIN(MainWindowTest)

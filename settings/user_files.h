@@ -23,7 +23,8 @@ SmallFile ReadSmallFile(const QString& path, qint64 maxBytes);
 // True when nothing is at the path, or a regular file of at most maxBytes; never opens it.
 bool IsMissingOrSmallFile(const QString& path, qint64 maxBytes);
 
-// Makes the folder and every missing folder above it, each for this user alone (0700), as the
-// XDG base-directory rules ask. Folders already there are left as they are. True when the folder
-// is there afterwards.
-bool MakePrivateFolder(const QString& path);
+// Makes the folder and every missing folder above it up to the folder below, each for this user
+// alone (0700), as the XDG base-directory rules ask. Folders already there are left as they are;
+// nothing is made when the folder below is missing or the folder is not inside it. True when the
+// folder is there afterwards.
+bool MakePrivateFolder(const QString& path, const QString& below);

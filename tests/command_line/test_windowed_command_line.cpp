@@ -1,9 +1,11 @@
-#include "app/command_line.h"
+#include "command_line/windowed_command_line.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/resource.h>
 
 using Action = WindowedCommandLine::Action;
 
@@ -75,14 +77,27 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // start of standard output
     QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("softLimit"); // on open files; 0: as inherited
+    QTest::addColumn<int>("hardLimit");
 
+    const QString noDisplay =
+        "lunetide: no display could be opened: neither DISPLAY nor WAYLAND_DISPLAY is set\n";
     QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: lunetide [options]\n"
-                            << "";
+                            << "" << 0 << 0;
     QTest::newRow("--version") << QStringList{"-platform", "xcb", "--version"} << 0
                                << "lunetide 1.15\n"
-                               << "";
+                               << "" << 0 << 0;
     QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << ""
-                             << "lunetide: Unknown option 'bogus'.\n";
+                             << "lunetide: Unknown option 'bogus'.\n"
+                             << 0 << 0;
+    QTest::newRow("no display") << QStringList{} << 1 << "" << noDisplay << 0 << 0;
+    QTest::newRow("too few files allowed")
+        << QStringList{} << 1 << ""
+        << "lunetide: only 32 open files are allowed (ulimit -n), at least 64 are needed\n"
+        << 32 << 32;
+    QTest::newRow("a soft limit raised") << QStringList{} << 1 << "" << noDisplay << 10 << 1024;
+    QTest::newRow("too few files, --version") << QStringList{"--version"} << 0 << "lunetide 1.15\n"
+                                              << "" << 10 << 10;
 }
 
 // With no X server to reach, a program that tried to open a window would fail; one that took the
@@ -93,6 +108,8 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock()
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    QFETCH(int, softLimit);
+    QFETCH(int, hardLimit);
 
     QTemporaryDir runtime;
     QVERIFY(runtime.isValid());
@@ -104,6 +121,14 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock()
 
     QProcess program;
     program.setProcessEnvironment(environment);
+    if (softLimit > 0) {
+        program.setChildProcessModifier([softLimit, hardLimit] {
+            const struct rlimit limit {
+                rlim_t(softLimit), rlim_t(hardLimit)
+            };
+            ::setrlimit(RLIMIT_NOFILE, &limit);
+        });
+    }
     program.start(QStringLiteral(LUNETIDE_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
     const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
@@ -119,4 +144,4 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock()
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
-#include "test_command_line.moc"
+#include "test_windowed_command_line.moc"

@@ -1,4 +1,4 @@
-#include "app/user_files.h"
+#include "settings/user_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,13 +56,16 @@ bool IsMissingOrSmallFile(const QString& path, qint64 maxBytes)
     return S_ISREG(info.st_mode) && info.st_size <= maxBytes;
 }
 
-bool MakePrivateFolder(const QString& path)
+bool MakePrivateFolder(const QString& path, const QString& below)
 {
     const QString folder = QDir::cleanPath(QDir(path).absolutePath());
     if (QFileInfo(folder).isDir())
         return true;
+    const QString base = QDir::cleanPath(QDir(below).absolutePath());
+    if (!folder.startsWith(base + u'/') && base != u'/')
+        return false;
     const QString parent = QFileInfo(folder).path();
-    if (parent != folder && !MakePrivateFolder(parent))
+    if (parent != folder && !MakePrivateFolder(parent, base))
         return false;
     return ::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 ||
            (errno == EEXIST && QFileInfo(folder).isDir());

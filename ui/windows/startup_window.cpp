@@ -1,4 +1,4 @@
-#include "app/startup_window.h"
+#include "ui/windows/startup_window.h"
 
 #include <QCloseEvent>
 

@@ -1,7 +1,7 @@
 // Setting one key of the settings file: the rest of the file stays as it is, QSettings reads the
 // result, and a full disk leaves the old file or the new one, whole.
-#include "app/ini_file.h"
-#include "app/update_reminder.h"
+#include "settings/ini_file.h"
+#include "settings/user_settings.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -150,7 +150,27 @@ void IniFileTest::setValue_data()
     QTest::newRow("a list and a type kept")
         << QByteArray("[Settings]\nDuration=a, b, c\nSize=@Size(3 4)\n")
         << QByteArray("[Settings]\nDuration=D\nSize=@Size(3 4)\n");
-    QTest::newRow("open quote at the end") << QByteArray("[W]\nx=\"a") << QByteArray("[W]\nx=\"a");
+    // Text added at the end would become part of the last value: the section goes first.
+    QTest::newRow("open quote at the end")
+        << QByteArray("[W]\nx=\"a") << QByteArray("[Settings]\nDuration=D\n\n[W]\nx=\"a");
+    QTest::newRow("open quote at the end, a key above the first heading")
+        << QByteArray("A=1\n[W]\nx=\"a") << QByteArray("A=1\n[W]\nx=\"a");
+    // The line break added would make one escaped break with the lone one at the end.
+    QTest::newRow("a backslash and a lone CR at the end")
+        << QByteArray("[Other]\rNote=first line\\\r")
+        << QByteArray("[Settings]\nDuration=D\n\n[Other]\rNote=first line\\\r");
+    QTest::newRow("a backslash and a lone LF at the end, a comment and CRLF before")
+        << QByteArray("; mine\r\n[Other]\r\nNote=first line\\\n")
+        << QByteArray("; mine\r\n[Settings]\r\nDuration=D\r\n\r\n[Other]\r\nNote=first line\\\n");
+    QTest::newRow("a backslash and a lone CR at the end, a key above the first heading")
+        << QByteArray("A=1\n[Other]\nNote=first line\\\r")
+        << QByteArray("A=1\n[Other]\nNote=first line\\\r");
+    QTest::newRow("a backslash and CRLF at the end")
+        << QByteArray("[Other]\r\nNote=first line\\\r\n")
+        << QByteArray("[Other]\r\nNote=first line\\\r\n\r\n[Settings]\r\nDuration=D\r\n");
+    QTest::newRow("a backslash and a lone CR, the section above")
+        << QByteArray("[Settings]\rNote=first line\\\r")
+        << QByteArray("[Settings]\rDuration=D\nNote=first line\\\r");
 }
 
 void IniFileTest::setValue()
@@ -177,7 +197,7 @@ void IniFileTest::setValue()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"lunetide.conf"});
 }
 
-// The update question answered on a small file system that is full or nearly full. The settings
+// The date stored on a small file system that is full or nearly full. The settings
 // file is two pages long, so that its write can fail half-way.
 void IniFileTest::fullDisk_data()
 {
@@ -212,11 +232,9 @@ void IniFileTest::fullDisk()
     QVERIFY(FillLeaving(folder, free));
     QCOMPARE(FreeBytes(folder), free);
 
-    int asked = 0;
-    UpdateReminder(
-        path, QDate(2026, 12, 7), [&](const QString&) { return ++asked, false; }, [] {});
-
-    QCOMPARE(asked, 1);
+    UserSettings settings(path, folder);
+    QCOMPARE(settings.duration(), "2001-01-01");
+    QCOMPARE(settings.SetDuration("2026-12-07"), written);
     QCOMPARE(Read(path), written ? changed : old);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"filler", "lunetide.conf"}));
 }

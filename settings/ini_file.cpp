@@ -1,6 +1,6 @@
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 
-#include "app/user_files.h"
+#include "settings/user_files.h"
 
 #include <QList>
 #include <QSaveFile>
@@ -57,8 +57,11 @@ bool NextEntry(QByteArrayView data, qsizetype& pos, Entry& entry)
                 entry.open = true;
             } else {
                 const char escaped = data[i++];
-                // "\r\n" and "\n\r" after a backslash are one line break.
-                if (i < size && IsBreak(escaped) && IsBreak(data[i]) && data[i] != escaped)
+                // "\r\n" and "\n\r" after a backslash are one line break: a lone one at the
+                // end would take the line break added after it, and go on.
+                if (i == size && IsBreak(escaped))
+                    entry.open = true;
+                else if (i < size && IsBreak(escaped) && IsBreak(data[i]) && data[i] != escaped)
                     ++i;
             }
         } else if (c == '"') {
@@ -139,8 +142,9 @@ qsizetype AfterLine(QByteArrayView data, qsizetype pos)
 // The new text of the file: every entry QSettings may read the key from gets the value (when the
 // same key is there twice, QSettings reads the last). Unless one is in the section itself, the
 // only place a freshly opened QSettings looks, an entry is added right after the section's first
-// heading, or both at the end. Nothing when the text cannot take an entry: whatever was added at
-// its end would become part of its last value.
+// heading, or both at the end. When the end cannot take an entry (whatever was added there would
+// become part of the last value), both go before the first heading; nothing when the file has
+// keys above its first heading too.
 std::optional<QByteArray> WithValue(const QByteArray& old, const QString& section,
                                     const QString& key, const QByteArray& value)
 {
@@ -158,11 +162,14 @@ std::optional<QByteArray> WithValue(const QByteArray& old, const QString& sectio
     bool inSection = false;
     qsizetype heading = -1; // where the section's first heading line ends
     bool open = false;
-    QString current; // General
+    QString current;             // General
+    qsizetype firstHeading = -1; // where the first entry starts when it is a heading
     Entry entry;
-    for (qsizetype pos = 0; NextEntry(data, pos, entry);) {
+    for (qsizetype pos = 0, count = 0; NextEntry(data, pos, entry); ++count) {
         open = entry.open;
         const QByteArrayView text = data.sliced(entry.start, entry.end - entry.start);
+        if (count == 0 && text.startsWith('['))
+            firstHeading = entry.start;
         if (text.startsWith('[')) {
             current = SectionPrefix(text);
             if (heading < 0 && current == prefix)
@@ -181,6 +188,9 @@ std::optional<QByteArray> WithValue(const QByteArray& old, const QString& sectio
         const bool endsInBreak = !data.isEmpty() && IsBreak(data.back());
         if (heading >= 0 && (heading < data.size() || endsInBreak)) {
             edits.append({heading, 0, line});
+        } else if (open && firstHeading >= 0) {
+            // Nothing can follow the open end: the section goes before the first one.
+            edits.append({firstHeading, 0, '[' + section.toUtf8() + ']' + eol + line + eol});
         } else if (open) {
             return std::nullopt;
         } else if (heading >= 0) {

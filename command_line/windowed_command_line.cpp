@@ -1,6 +1,7 @@
-#include "app/command_line.h"
+#include "command_line/windowed_command_line.h"
 
 #include "command_line/command_line_answer.h"
+#include "core/version.h"
 
 #include <QCommandLineParser>
 
@@ -82,6 +83,8 @@ with lunetide-reading.
 
 Exit status:
   0  the program ended normally, or printed its help or version
+  1  it could not start: no display could be opened, or fewer than 64 open
+     files are allowed (ulimit -n); one line on standard error says which
   2  the arguments were refused (the reason is on standard error)
 )"));
 }
@@ -104,7 +107,7 @@ WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
         return {WindowedCommandLine::Action::ShowHelp, HelpText(parser)};
     if (parser.isSet(versionOption))
         return {WindowedCommandLine::Action::ShowVersion,
-                QStringLiteral("%1 %2").arg(kProgramName, QStringLiteral(LUNETIDE_VERSION))};
+                QStringLiteral("%1 %2").arg(kProgramName, QLatin1String(lunetide::kVersion))};
     if (!parser.positionalArguments().isEmpty())
         return Refuse(QStringLiteral("unexpected argument '%1'")
                           .arg(parser.positionalArguments().constFirst()));
