@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -69,7 +70,18 @@ QList<QJsonObject> JsonLines(const QByteArray& out)
 class ReadingProgramTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir home_;
+
 private slots:
+    // The program draws its moon symbols as seen from where the user lives: every run here is
+    // in the north, from an empty home in UTC.
+    void initTestCase()
+    {
+        QVERIFY(home_.isValid());
+        qputenv("HOME", QFile::encodeName(home_.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("TZ", "UTC");
+    }
     void dayAsText();
     void rangeAsTextHasABlankLineBetweenDays();
     void withoutADateReadsToday();
