@@ -44,6 +44,9 @@ frmMain* Forms::main()
             main_->SetTodaySource(sources_.today);
         if (sources_.clock)
             main_->SetClockSource(sources_.clock);
+        if (sources_.hemisphere)
+            main_->SetHemisphere(sources_.hemisphere());
+        main_->SetHemisphereStore(sources_.storeHemisphere);
         connect(main_, &frmMain::readingRequested, this, &Forms::showReading);
         // The clock reaches a display window that exists; it never creates one.
         connect(main_, &frmMain::clockTicked, this, [this](const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/hemisphere.h"
+
 #include <QDate>
 #include <QObject>
 #include <QPointer>
@@ -29,6 +31,10 @@ public:
         std::function<QString()> clock;     // the clock text; default the current time
         std::function<double()> exitDraw;   // the exit screen's draw in [0, 1); default seeded
         std::function<void()> endEventLoop; // default QCoreApplication::exit(0)
+        // The hemisphere the main window first draws the moon for, and where it stores the
+        // user's choice (an empty text, or why it could not); default the north, not stored.
+        std::function<lunetide::Hemisphere()> hemisphere;
+        std::function<QString(lunetide::Hemisphere)> storeHemisphere;
     };
 
     explicit Forms(Sources sources = {}, QObject* parent = nullptr);

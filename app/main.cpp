@@ -1,4 +1,5 @@
 #include "app/forms.h"
+#include "app/hemisphere_choice.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/termination_signals.h"
@@ -56,7 +57,9 @@ int main(int argc, char* argv[])
     SingleInstance instance;
     int status = 0;
     {
-        Forms forms;
+        Forms::Sources sources;
+        UseSettingsForHemisphere(sources);
+        Forms forms(sources);
         const TerminationSignals endOnSignal([&forms] { forms.EndApplication(); });
         if (RunStartup(forms, RealStartupServices(instance)))
             status = QApplication::exec();

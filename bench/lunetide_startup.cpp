@@ -1,6 +1,7 @@
-// Lunetide's start-up as main() runs it, without the lock, the settings and the update question,
-// which would make runs depend on each other.
+// Lunetide's start-up as main() runs it, without the lock and the update question, which would
+// make runs depend on each other; the hemisphere is read from the settings or the time zone.
 #include "app/forms.h" // before Qt's X11 declarations, whose Display its enum would shadow
+#include "app/hemisphere_choice.h"
 #include "app/startup.h"
 #include "ui/look/app_icon.h"
 #include "ui/look/font_warm_up.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
 
     Forms::Sources sources;
     sources.endEventLoop = [] {};
+    UseSettingsForHemisphere(sources);
     Forms forms(sources);
     StartupServices services;
     services.isOnlyInstance = [] { return true; };

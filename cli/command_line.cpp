@@ -20,6 +20,7 @@ const QString kMonth = QStringLiteral("month");
 const QString kNext = QStringLiteral("next");
 const QString kAfter = QStringLiteral("after");
 const QString kICal = QStringLiteral("ical");
+const QString kHemisphere = QStringLiteral("hemisphere");
 
 CommandLine Refuse(const QString& why)
 {
@@ -153,6 +154,10 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
         {kJson, QStringLiteral("Write JSON Lines: one compact object per day instead of text.")});
     parser.addOption({kICal, QStringLiteral("Write an iCalendar file (RFC 5545) with the moon "
                                             "phases and sun signs of the days.")});
+    parser.addOption({kHemisphere,
+                      QStringLiteral("Draw the moon symbols as seen from the north or the south "
+                                     "(default: the Hemisphere setting, else the time zone)."),
+                      QStringLiteral("north|south")});
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("The day to read (default: today)."),
                                  QStringLiteral("[DATE]"));
@@ -170,7 +175,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                 {},
                 QStringLiteral("%1 %2").arg(QLatin1StringView(kProgramName), ProgramVersion())};
 
-    for (const QString& name : {kFrom, kTo, kAfter})
+    for (const QString& name : {kFrom, kTo, kAfter, kHemisphere})
         if (parser.values(name).size() > 1)
             return Refuse(QStringLiteral("--%1 given more than once").arg(name));
 
@@ -188,6 +193,16 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     CommandLine read;
     read.action = CommandLine::Action::Read;
+    if (parser.isSet(kHemisphere)) {
+        const QString hemisphere = parser.value(kHemisphere);
+        if (hemisphere == QLatin1String("north"))
+            read.job.hemisphere = Hemisphere::North;
+        else if (hemisphere == QLatin1String("south"))
+            read.job.hemisphere = Hemisphere::South;
+        else
+            return Refuse(
+                QStringLiteral("invalid hemisphere '%1': give north or south").arg(hemisphere));
+    }
     read.job.format = parser.isSet(kJson)   ? OutputFormat::JsonLines
                       : parser.isSet(kICal) ? OutputFormat::ICalendar
                                             : OutputFormat::Text;

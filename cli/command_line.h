@@ -1,11 +1,13 @@
 #pragma once
 
 #include "cli/phase_starts.h"
+#include "core/hemisphere.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // What the command line of lunetide-reading asks for.
@@ -33,6 +35,8 @@ struct ReadingJob {
     QDate last;
     OutputFormat format = OutputFormat::Text;
     std::vector<PhaseStart> phaseStarts; // NextPhases: found while reading the command line
+    // Where the moon symbols are seen from: --hemisphere, or else the user's setting.
+    std::optional<Hemisphere> hemisphere;
 };
 
 struct CommandLine {

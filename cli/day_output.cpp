@@ -67,7 +67,7 @@ void AppendDayText(QByteArray& out, QDate date, const Reading& reading)
     AppendLine(out, kTextIndent, reading.elementTexts.text);
 }
 
-QJsonObject DayJson(QDate date, const Reading& reading)
+QJsonObject DayJson(QDate date, const Reading& reading, Hemisphere hemisphere)
 {
     return {
         {QStringLiteral("date"), date.toString(Qt::ISODate)},
@@ -81,6 +81,8 @@ QJsonObject DayJson(QDate date, const Reading& reading)
         {QStringLiteral("signText"), Q(reading.signTexts.text)},
         {QStringLiteral("element"), Q(reading.elementTexts.name)},
         {QStringLiteral("elementText"), Q(reading.elementTexts.text)},
+        {QStringLiteral("hemisphere"),
+         hemisphere == Hemisphere::South ? QStringLiteral("south") : QStringLiteral("north")},
     };
 }
 
@@ -92,7 +94,9 @@ void DayJsonLines::Append(QByteArray& out, QDate date, const Reading& reading)
 
     Line& line = lines_[reading.moon->age * kSunSignCount + int(reading.sign)];
     if (line.dateAt < 0) {
-        line.json = QJsonDocument(DayJson(standIn, reading)).toJson(QJsonDocument::Compact) + '\n';
+        line.json =
+            QJsonDocument(DayJson(standIn, reading, hemisphere_)).toJson(QJsonDocument::Compact) +
+            '\n';
         line.dateAt = line.json.indexOf(standInJson) + 1; // "date" is the first key
     }
     const qsizetype start = out.size();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hemisphere.h"
 #include "core/reading.h"
 
 #include <QByteArray>
@@ -20,8 +21,9 @@ Reading ReadingOfDay(QDate date);
 void AppendDayText(QByteArray& out, QDate date, const Reading& reading);
 
 // The object of one day, with the keys date, moonAge, phase, picture, phaseText, sign, signTitle,
-// keyword, signText, element and elementText.
-QJsonObject DayJson(QDate date, const Reading& reading);
+// keyword, signText, element, elementText, and hemisphere: "north" or "south", the one the moon
+// symbols of the same run are seen from.
+QJsonObject DayJson(QDate date, const Reading& reading, Hemisphere hemisphere);
 
 // Appends the object of one day as one compact line, as QJsonDocument writes it. The text of a
 // line depends only on the date, the moon's age and the sign, so the line of each age and sign is
@@ -29,6 +31,8 @@ QJsonObject DayJson(QDate date, const Reading& reading);
 // the day's date in the stand-in's place: a range of many days then costs little more than copying.
 class DayJsonLines {
 public:
+    explicit DayJsonLines(Hemisphere hemisphere) : hemisphere_(hemisphere) {}
+
     void Append(QByteArray& out, QDate date, const Reading& reading);
 
 private:
@@ -37,6 +41,7 @@ private:
         qsizetype dateAt = -1;
     };
     static constexpr int kMoonAges = 30;
+    Hemisphere hemisphere_;
     Line lines_[kMoonAges * kSunSignCount]; // by moon age, then sign
 };
 

@@ -5,6 +5,7 @@
 #include "cli/readings_writer.h"
 #include "command_line/command_line_answer.h"
 #include "command_line/start_checks.h"
+#include "settings/user_settings.h"
 
 #include <QCoreApplication>
 
@@ -38,7 +39,11 @@ int main(int argc, char* argv[])
         break;
     }
 
-    if (!WriteReadings(commandLine.job, stdout, QDateTime::currentDateTimeUtc())) {
+    ReadingJob job = commandLine.job;
+    // The moon symbols are seen from where the user lives, unless --hemisphere says otherwise.
+    if (!job.hemisphere)
+        job.hemisphere = ChosenHemisphere(UserSettings());
+    if (!WriteReadings(job, stdout, QDateTime::currentDateTimeUtc())) {
         answer::Complain(program,
                          QStringLiteral("cannot write the output: %1").arg(std::strerror(errno)));
         return answer::kExitWriteFailed;

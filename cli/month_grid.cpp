@@ -44,13 +44,13 @@ void AppendWeekdayNames(QByteArray& out)
     EndLine(out);
 }
 
-void AppendWeeks(QByteArray& out, QDate first, QDate last)
+void AppendWeeks(QByteArray& out, QDate first, QDate last, Hemisphere hemisphere)
 {
     for (int weekday = Qt::Monday; weekday < first.dayOfWeek(); ++weekday)
         AppendSpaces(out, kDayColumns + 1);
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         out.append(QByteArray::number(day.day()).rightJustified(2, ' '));
-        const std::string_view symbol = MoonSymbol(MoonOfDay(day).shape);
+        const std::string_view symbol = MoonSymbol(SeenFrom(MoonOfDay(day).shape, hemisphere));
         out.append(symbol.data(), qsizetype(symbol.size()));
         if (day.dayOfWeek() == Qt::Sunday || day == last)
             EndLine(out);
@@ -75,14 +75,14 @@ void AppendLegend(QByteArray& out, QDate first, QDate last)
 
 } // namespace
 
-QByteArray MonthGrid(QDate anyDay)
+QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere)
 {
     const QDate first(anyDay.year(), anyDay.month(), 1);
     const QDate last(anyDay.year(), anyDay.month(), anyDay.daysInMonth());
     QByteArray out;
     AppendTitle(out, first);
     AppendWeekdayNames(out);
-    AppendWeeks(out, first, last);
+    AppendWeeks(out, first, last, hemisphere);
     out.append('\n');
     AppendLegend(out, first, last);
     return out;

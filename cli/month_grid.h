@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QDate>
 
+#include "core/hemisphere.h"
+
 // A month at a glance, in the manner of cal(1): weeks in rows from Monday to Sunday, each day
 // with its moon picture as a moon symbol, then the runs of moon phases in that month.
 
@@ -11,6 +13,6 @@ namespace lunetide::cli {
 // The grid and legend of the month of `anyDay`, UTF-8, every line ending in a newline and without
 // trailing blanks. Each day takes four terminal columns (two for its number, two for its symbol)
 // and one blank separates the days of a week.
-QByteArray MonthGrid(QDate anyDay);
+QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere);
 
 } // namespace lunetide::cli

@@ -23,7 +23,7 @@ bool WriteDays(const ReadingJob& job, std::FILE* out)
 {
     QByteArray block;
     block.reserve(kBlockSize + 4096);
-    DayJsonLines jsonLines;
+    DayJsonLines jsonLines(job.hemisphere.value_or(Hemisphere::North));
     for (QDate day = job.first; day <= job.last; day = day.addDays(1)) {
         const Reading reading = ReadingOfDay(day);
         if (job.format == OutputFormat::JsonLines) {
@@ -44,7 +44,7 @@ bool WriteDays(const ReadingJob& job, std::FILE* out)
 bool WritePhaseStarts(const ReadingJob& job, std::FILE* out)
 {
     QByteArray block;
-    DayJsonLines jsonLines;
+    DayJsonLines jsonLines(job.hemisphere.value_or(Hemisphere::North));
     for (const PhaseStart& start : job.phaseStarts) {
         const Reading reading = ReadingOfDay(start.day);
         if (job.format == OutputFormat::JsonLines) {
@@ -70,7 +70,7 @@ bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
         return WritePhaseStarts(job, out);
     case JobKind::Month:
         if (job.format == OutputFormat::Text) {
-            QByteArray grid = MonthGrid(job.first);
+            QByteArray grid = MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North));
             return WriteBlock(grid, out) && std::fflush(out) == 0;
         }
         break;

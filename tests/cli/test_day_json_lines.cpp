@@ -29,13 +29,13 @@ void DayJsonLinesTest::sameAsQJsonDocument()
 {
     QFETCH(QDate, first);
     QFETCH(QDate, last);
-    DayJsonLines lines;
+    DayJsonLines lines(lunetide::Hemisphere::South);
     QByteArray written;
     QByteArray expected;
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         const lunetide::Reading reading = ReadingOfDay(day);
         lines.Append(written, day, reading);
-        expected += QJsonDocument(DayJson(day, reading)).toJson(QJsonDocument::Compact) + '\n';
+        expected += QJsonDocument(DayJson(day, reading, lunetide::Hemisphere::South)).toJson(QJsonDocument::Compact) + '\n';
     }
     QCOMPARE(written.size(), expected.size());
     QVERIFY(written == expected); // QCOMPARE would print megabytes

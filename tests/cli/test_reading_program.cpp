@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -69,7 +70,18 @@ QList<QJsonObject> JsonLines(const QByteArray& out)
 class ReadingProgramTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir home_;
+
 private slots:
+    // The program draws its moon symbols as seen from where the user lives: every run here is
+    // in the north, from an empty home in UTC.
+    void initTestCase()
+    {
+        QVERIFY(home_.isValid());
+        qputenv("HOME", QFile::encodeName(home_.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("TZ", "UTC");
+    }
     void dayAsText();
     void rangeAsTextHasABlankLineBetweenDays();
     void withoutADateReadsToday();
@@ -79,6 +91,7 @@ private slots:
     void everyDayOfTheYearListInOrder();
     void monthAtAGlance();
     void monthAsJsonIsItsDays();
+    void southernSymbolsAreTurned();
     void nextPhaseStarts();
     void badInput_data();
     void badInput();
@@ -176,8 +189,9 @@ void ReadingProgramTest::rangeAsJsonAcrossTheCenturyChange()
     QCOMPARE(run.out.count('\n'), 4); // compact: one line per day
     const QList<QJsonObject> days = JsonLines(run.out);
 
-    const QStringList keys = {"date",      "moonAge", "phase",    "picture", "phaseText",  "sign",
-                              "signTitle", "keyword", "signText", "element", "elementText"};
+    const QStringList keys = {"date",      "moonAge", "phase",       "picture",
+                              "phaseText", "sign",    "signTitle",   "keyword",
+                              "signText",  "element", "elementText", "hemisphere"};
     const struct {
         const char* date;
         int age;
@@ -265,6 +279,33 @@ void ReadingProgramTest::monthAsJsonIsItsDays()
     const Run month = RunProgram({"--month", "2000-02", "--json"});
     QCOMPARE(month.status, 0);
     QCOMPARE(month.out, RunProgram({"--json", "--from", "2000-02-01", "--to", "2000-02-29"}).out);
+}
+
+// From the south every lit moon is the other way round; names, ages and pictures stay the same.
+void ReadingProgramTest::southernSymbolsAreTurned()
+{
+    const QList<std::pair<QString, QString>> turned = {{"🌒", "🌘"}, {"🌓", "🌗"}, {"🌔", "🌖"},
+                                                       {"🌘", "🌒"}, {"🌗", "🌓"}, {"🌖", "🌔"}};
+    QString expected =
+        QString::fromUtf8(RunProgram({"--month", "2026-12", "--hemisphere", "north"}).out);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        for (const auto& [north, south] : turned) {
+            if (expected.mid(i, 2) == north) {
+                expected.replace(i, 2, south);
+                break;
+            }
+        }
+    }
+    const Run south = RunProgram({"--month", "2026-12", "--hemisphere", "south"});
+    QCOMPARE(QString::fromUtf8(south.out), expected);
+
+    for (const QString hemisphere : {"north", "south"}) {
+        const QList<QJsonObject> days =
+            JsonLines(RunProgram({"--json", "2007-12-23", "--hemisphere", hemisphere}).out);
+        QCOMPARE(days.size(), 1);
+        QCOMPARE(days[0]["hemisphere"].toString(), hemisphere);
+        QCOMPARE(days[0]["picture"].toInt(), 15);
+    }
 }
 
 void ReadingProgramTest::nextPhaseStarts()
@@ -382,6 +423,8 @@ void ReadingProgramTest::badInput_data()
     QTest::newRow("--ical past 3000")
         << QStringList{"--ical", "--from", "3000-12-01", "--to", "3001-01-01"}
         << "--ical cannot write 3001-01-01: a calendar file holds no day after 3000-12-31";
+    QTest::newRow("east") << QStringList{"--hemisphere", "east"}
+                          << "invalid hemisphere 'east': give north or south";
     QTest::newRow("--from without a value")
         << QStringList{"--from"} << "Missing value after '--from'.";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hemisphere.h"
 #include "core/reading.h"
 #include "ui/request/chosen_date.h"
 
@@ -20,4 +21,6 @@ struct ReadingRequest {
     // left as they were.
     std::optional<lunetide::Reading> reading;
     QString dateTime; // clock text at the moment of the request, shown beside a moon-phase reading
+    lunetide::Hemisphere hemisphere =
+        lunetide::Hemisphere::North; // the moon's picture is seen from
 };

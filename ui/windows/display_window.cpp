@@ -151,21 +151,23 @@ void frmDisplay::ResetToStoredState()
     centring_->CentreAtNextShow();
 }
 
-QPixmap frmDisplay::IMGMoon(int k) const
+QPixmap frmDisplay::IMGMoon(int k, Hemisphere hemisphere) const
 {
-    return ui::MoonPicture(k);
+    return ui::MoonPicture(k, hemisphere);
 }
 
-void frmDisplay::ShowMoon(const lunetide::Moon& moon, const QString& phaseName)
+void frmDisplay::ShowMoon(const lunetide::Moon& moon, const QString& phaseName,
+                          Hemisphere hemisphere)
 {
-    ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(moon.picture), moon.age, phaseName);
+    ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(moon.picture, hemisphere), moon.age, phaseName);
 }
 
 // The picture the form stores, until a reading replaces it.
 void frmDisplay::ShowStoredPicture()
 {
     const Moon stored = MoonOfAge(kStoredAge);
-    ShowMoon(stored, CoreText(PhaseTextsOf(stored.phase, TextCopy::Display).name));
+    ShowMoon(stored, CoreText(PhaseTextsOf(stored.phase, TextCopy::Display).name),
+             Hemisphere::North);
 }
 
 void frmDisplay::WriteReading(const ReadingRequest& request)
@@ -176,7 +178,7 @@ void frmDisplay::WriteReading(const ReadingRequest& request)
     case ReadingKind::MoonPhase:
         if (reading && reading->moon) {
             const QString phaseName = CoreText(reading->phaseTexts.name);
-            ShowMoon(*reading->moon, phaseName);
+            ShowMoon(*reading->moon, phaseName, request.hemisphere);
             SetSizedText(ui_->lblMoonPhaseName, phaseName);
             SetWrappedText(ui_->lblMoonPhaseDesc, CoreText(reading->phaseTexts.text));
             SetSizedText(ui_->lblDateTime, request.dateTime);

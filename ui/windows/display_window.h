@@ -27,8 +27,8 @@ public:
     explicit frmDisplay(QWidget* parent = nullptr);
     ~frmDisplay() override;
 
-    // Picture k (1 to 30) of the window's picture list IMGMoon.
-    QPixmap IMGMoon(int k) const;
+    // Picture k (1 to 30) of the window's picture list IMGMoon, seen from the hemisphere.
+    QPixmap IMGMoon(int k, lunetide::Hemisphere hemisphere = lunetide::Hemisphere::North) const;
 
     // Writes what the request carries into the controls of its reading kind and brings that
     // kind's frame to the front; the two frames it covers are hidden. Controls of the other kinds
@@ -58,7 +58,8 @@ protected:
 private:
     // The moon's picture of IMGMoon in PicMoonPhase, described for screen readers by the phase it
     // shows.
-    void ShowMoon(const lunetide::Moon& moon, const QString& phaseName);
+    void ShowMoon(const lunetide::Moon& moon, const QString& phaseName,
+                  lunetide::Hemisphere hemisphere);
     void ShowStoredPicture();
     void StoreState();
 

@@ -86,7 +86,7 @@ void StyleWidgets(Ui::frmMain& ui)
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()),
-      moonPicture_([](int k) { return lunetide::ui::MoonPicture(k); }),
+      moonPicture_([this](int k) { return lunetide::ui::MoonPicture(k, hemisphere_); }),
       today_([] { return QDate::currentDate(); }), clock_(&lunetide::ui::ClockTextNow)
 {
     lunetide::ui::InitLookResources();
@@ -131,6 +131,8 @@ void frmMain::ConnectMenusAndLabels()
     using namespace lunetide::web;
     connect(ui_->mnuMoonMagickReading, &QAction::triggered, this,
             &frmMain::cmdCalculateMoonPhase_Click);
+    connect(ui_->mnuSouthernHemisphere, &QAction::triggered, this,
+            &frmMain::mnuSouthernHemisphere_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
     lunetide::ui::ConnectSharedMenus(this, *ui_);
 
@@ -153,6 +155,35 @@ void frmMain::SetTodaySource(TodaySource source)
 void frmMain::SetClockSource(ClockSource source)
 {
     clock_ = std::move(source);
+}
+
+void frmMain::SetHemisphere(lunetide::Hemisphere hemisphere)
+{
+    ui_->mnuSouthernHemisphere->setChecked(hemisphere == lunetide::Hemisphere::South);
+    if (hemisphere == hemisphere_)
+        return;
+    hemisphere_ = hemisphere;
+    if (shownToday_.isValid())
+        ShowTodaysReading(shownToday_);
+}
+
+void frmMain::SetHemisphereStore(HemisphereStore store)
+{
+    storeHemisphere_ = std::move(store);
+}
+
+// The menu entry has already changed its check mark; it keeps it only when the choice is stored.
+void frmMain::mnuSouthernHemisphere_Click(bool checked)
+{
+    const auto chosen = checked ? lunetide::Hemisphere::South : lunetide::Hemisphere::North;
+    if (storeHemisphere_) {
+        if (const QString problem = storeHemisphere_(chosen); !problem.isEmpty()) {
+            SetHemisphere(hemisphere_);
+            lunetide::ui::ShowCritical(this, problem);
+            return;
+        }
+    }
+    SetHemisphere(chosen);
 }
 
 void frmMain::Form_Load()
@@ -238,8 +269,10 @@ void frmMain::cmdCalculateMoonPhase_Click()
         kind = ReadingKind::ZodiacalMoon;
     else if (ui_->optElementalMoon->isChecked())
         kind = ReadingKind::ElementalMoon;
-    emit readingRequested(kind ? RequestFor(date, *kind, clock_(), lastSignReading_)
-                               : ReadingRequest{});
+    ReadingRequest request =
+        kind ? RequestFor(date, *kind, clock_(), lastSignReading_) : ReadingRequest{};
+    request.hemisphere = hemisphere_;
+    emit readingRequested(request);
 }
 
 void frmMain::BringOfferToFront(Offer offer)

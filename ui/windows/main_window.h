@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hemisphere.h"
 #include "ui/request/reading_request.h"
 
 #include <QDate>
@@ -26,6 +27,8 @@ public:
     using MoonPictureSource = std::function<QPixmap(int k)>;
     using TodaySource = std::function<QDate()>;
     using ClockSource = std::function<QString()>;
+    // Stores the user's choice of hemisphere; returns why it could not, or an empty text.
+    using HemisphereStore = std::function<QString(lunetide::Hemisphere)>;
 
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
@@ -36,6 +39,14 @@ public:
     // Today's date and the clock text; the system clock unless a test pins them.
     void SetTodaySource(TodaySource source);
     void SetClockSource(ClockSource source);
+
+    // The hemisphere the moon pictures are drawn for: today's picture at once, the check mark of
+    // File > Southern Hemisphere, and every reading requested from now on.
+    void SetHemisphere(lunetide::Hemisphere hemisphere);
+    lunetide::Hemisphere hemisphere() const { return hemisphere_; }
+    // Where File > Southern Hemisphere stores the choice. Without a store the menu entry only
+    // changes the pictures of this run.
+    void SetHemisphereStore(HemisphereStore store);
 
     // Fills the lists, shows today's reading and starts the clock. Each tick of the clock shows
     // the reading again when the date has changed.
@@ -74,6 +85,7 @@ private:
     void ConnectMenusAndLabels();
     void ShowTodaysReading(QDate today);
     void Timer1_Timer();
+    void mnuSouthernHemisphere_Click(bool checked);
 
     std::unique_ptr<Ui::frmMain> ui_;
     MoonPictureSource moonPicture_;
@@ -84,4 +96,6 @@ private:
     std::optional<lunetide::Reading> lastSignReading_;
     QTimer* timer1_ = nullptr;
     QDate shownToday_; // the date whose reading the today panels show
+    lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
+    HemisphereStore storeHemisphere_;
 };

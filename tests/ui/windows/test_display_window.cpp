@@ -114,6 +114,8 @@ void CheckNothingClipped(frmDisplay& window)
 
 } // namespace
 
+Q_DECLARE_METATYPE(lunetide::Hemisphere)
+
 class DisplayWindowTest : public QObject {
     Q_OBJECT
 
@@ -331,13 +333,17 @@ void DisplayWindowTest::readingLandsInItsFrame_data()
 {
     QTest::addColumn<ReadingKind>("kind");
     QTest::addColumn<QDate>("date");
+    QTest::addColumn<lunetide::Hemisphere>("hemisphere");
+    const auto north = lunetide::Hemisphere::North;
     const QList<QDate> dates = {QDate(2007, 12, 23), QDate(1901, 1, 1),  QDate(2000, 1, 20),
                                 QDate(2050, 12, 31), QDate(2004, 2, 29), QDate(1999, 8, 23)};
     for (const QDate& date : dates) {
         const QByteArray day = date.toString(Qt::ISODate).toLatin1();
-        QTest::newRow("phase " + day) << ReadingKind::MoonPhase << date;
-        QTest::newRow("zodiacal " + day) << ReadingKind::ZodiacalMoon << date;
-        QTest::newRow("elemental " + day) << ReadingKind::ElementalMoon << date;
+        QTest::newRow("phase " + day) << ReadingKind::MoonPhase << date << north;
+        QTest::newRow("phase south " + day)
+            << ReadingKind::MoonPhase << date << lunetide::Hemisphere::South;
+        QTest::newRow("zodiacal " + day) << ReadingKind::ZodiacalMoon << date << north;
+        QTest::newRow("elemental " + day) << ReadingKind::ElementalMoon << date << north;
     }
 }
 
@@ -345,9 +351,11 @@ void DisplayWindowTest::readingLandsInItsFrame()
 {
     QFETCH(ReadingKind, kind);
     QFETCH(QDate, date);
+    QFETCH(lunetide::Hemisphere, hemisphere);
     frmDisplay window;
     const Ui::frmDisplay* ui = window.ui();
-    const ReadingRequest request = RequestFor(kind, date);
+    ReadingRequest request = RequestFor(kind, date);
+    request.hemisphere = hemisphere;
     window.WriteReading(request);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -378,7 +386,7 @@ void DisplayWindowTest::readingLandsInItsFrame()
     for (const auto& [name, placeholder] : kPlaceholders)
         QCOMPARE(window.findChild<QLabel*>(name)->text(), written.value(name, placeholder));
     const int picture = kind == ReadingKind::MoonPhase ? reading.moon->picture : 15;
-    QCOMPARE(PictureOf(ui->PicMoonPhase), lunetide::ui::MoonPicture(picture).toImage());
+    QCOMPARE(PictureOf(ui->PicMoonPhase), lunetide::ui::MoonPicture(picture, hemisphere).toImage());
 
     QCOMPARE(SeenAt(window, {284, 150}), front);
     QCOMPARE(SeenAt(window, {1, 40}), ui->Frame2);

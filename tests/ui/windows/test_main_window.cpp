@@ -110,6 +110,8 @@ private slots:
     void menusAndLabelsOpenTheirPages();
     void menuStructure();
     void aboutShowsTheAboutBoxModally();
+    void southernHemisphereEntry_data();
+    void southernHemisphereEntry();
 
     void enterAndEscLeaveTheWindow_data();
     void enterAndEscLeaveTheWindow();
@@ -664,7 +666,7 @@ void MainWindowTest::menuStructure()
     QCOMPARE(captions(window->menuBar()->actions()),
              QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
     QCOMPARE(captions(Find<QMenu>(window.get(), "mnuFile")->actions()),
-             QStringList({"Moon &Magick Reading", "E&xit"}));
+             QStringList({"Moon &Magick Reading", "-", "&Southern Hemisphere", "-", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(window.get(), "mnuHelp")->actions()),
              QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
@@ -684,6 +686,55 @@ void MainWindowTest::aboutShowsTheAboutBoxModally()
     Find<QAction>(window.get(), "mnuAbout")->trigger();
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].className, QStringLiteral("frmAbout"));
+}
+
+void MainWindowTest::southernHemisphereEntry_data()
+{
+    QTest::addColumn<bool>("startSouth");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("north to south") << false << true;
+    QTest::newRow("south to north") << true << true;
+    QTest::newRow("north, write fails") << false << false;
+    QTest::newRow("south, write fails") << true << false;
+}
+
+// The entry shows the hemisphere the pictures are drawn for; choosing it redraws today's picture
+// and the next request's at once, unless the choice cannot be stored.
+void MainWindowTest::southernHemisphereEntry()
+{
+    QFETCH(bool, startSouth);
+    QFETCH(bool, stored);
+    using lunetide::Hemisphere;
+    const Hemisphere start = startSouth ? Hemisphere::South : Hemisphere::North;
+    const Hemisphere other = startSouth ? Hemisphere::North : Hemisphere::South;
+
+    // 13 December 2026: a waxing crescent, the moon 4 days old.
+    auto window = LoadedWindow(QDate(2026, 12, 13));
+    window->SetHemisphere(start);
+    QList<Hemisphere> asked;
+    window->SetHemisphereStore([&](Hemisphere chosen) {
+        asked << chosen;
+        return stored ? QString() : QStringLiteral("cannot store");
+    });
+    auto* entry = Find<QAction>(window.get(), "mnuSouthernHemisphere");
+    auto* box = Find<QLabel>(window.get(), "PicCurrentMoonPhase");
+    QCOMPARE(entry->isChecked(), startSouth);
+    QCOMPARE(box->pixmap().toImage(), lunetide::ui::MoonPicture(5, start).toImage());
+
+    ModalAnswerer answerer;
+    entry->trigger();
+    QCOMPARE(asked, QList<Hemisphere>{other});
+    const Hemisphere now = stored ? other : start;
+    QCOMPARE(window->hemisphere(), now);
+    QCOMPARE(entry->isChecked(), now == Hemisphere::South);
+    QCOMPARE(box->pixmap().toImage(), lunetide::ui::MoonPicture(5, now).toImage());
+    QCOMPARE(answerer.seen.size(), stored ? 0 : 1);
+    if (!stored)
+        QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);
+
+    QSignalSpy requests(window.get(), &frmMain::readingRequested);
+    window->cmdCalculateMoonPhase_Click();
+    QCOMPARE(requests.at(0).at(0).value<ReadingRequest>().hemisphere, now);
 }
 
 void MainWindowTest::enterAndEscLeaveTheWindow_data()

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "app/forms.h"
+
+// The moon is drawn as the user sees it: the hemisphere comes from the settings file (or, without a
+// choice there, from the time zone) when the main window is made, and File > Southern Hemisphere
+// stores the user's choice in the settings file.
+void UseSettingsForHemisphere(Forms::Sources& sources);
