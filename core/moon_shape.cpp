@@ -17,15 +17,4 @@ MoonShape MoonShapeOfAge(int age)
     return {LitSide::Left, pi * twelfths / 12.0};
 }
 
-MoonShape SeenFrom(const MoonShape& shape, Hemisphere hemisphere)
-{
-    if (shape.seenFrom == hemisphere)
-        return shape;
-    MoonShape turned = shape;
-    turned.seenFrom = hemisphere;
-    if (shape.litSide != LitSide::None)
-        turned.litSide = shape.litSide == LitSide::Right ? LitSide::Left : LitSide::Right;
-    return turned;
-}
-
 } // namespace lunetide

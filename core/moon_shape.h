@@ -24,6 +24,15 @@ struct MoonShape {
 MoonShape MoonShapeOfAge(int age);
 
 // The same moon seen from the given hemisphere: turned half a turn, its lit side is the other one.
-MoonShape SeenFrom(const MoonShape& shape, Hemisphere hemisphere);
+constexpr MoonShape SeenFrom(const MoonShape& shape, Hemisphere hemisphere)
+{
+    if (shape.seenFrom == hemisphere)
+        return shape;
+    MoonShape turned = shape;
+    turned.seenFrom = hemisphere;
+    if (shape.litSide != LitSide::None)
+        turned.litSide = shape.litSide == LitSide::Right ? LitSide::Left : LitSide::Right;
+    return turned;
+}
 
 } // namespace lunetide

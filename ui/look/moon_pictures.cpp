@@ -93,10 +93,9 @@ void PaintLitMoon(QPainter& painter, const MoonShape& shape, const QPointF& cent
     painter.restore();
 }
 
-QPixmap DrawPicture(int k, Hemisphere hemisphere)
+QPixmap DrawPicture(const MoonShape& shape)
 {
     const double ratio = ScreenPixelRatio();
-    const MoonShape shape = SeenFrom(MoonShapeOfAge(k - 1), hemisphere);
     // The dark disc sits in its own larger picture, a little left of the middle, so that a picture
     // box that shows the picture from its top left corner (52 x 52) still shows all of it. Turned
     // half a turn about its centre it is the same disc.
@@ -146,16 +145,21 @@ QPixmap MoonSquare(const MoonShape& shape, int side, double ratio)
 
 // Each picture is drawn the first time it is asked for and kept for the rest of the run: start-up
 // needs only today's picture and the display window's stored one.
+QPixmap MoonPicture(const Moon& moon, Hemisphere hemisphere)
+{
+    static std::array<std::array<QPixmap, kMoonPictureCount>, 2> pictures;
+    QPixmap& picture = pictures[static_cast<std::size_t>(hemisphere)]
+                               [static_cast<std::size_t>(SourceOf(moon.picture) - 1)];
+    if (picture.isNull())
+        picture = DrawPicture(SeenFrom(moon.shape, hemisphere));
+    return picture;
+}
+
 QPixmap MoonPicture(int k, Hemisphere hemisphere)
 {
     if (k < 1 || k > kMoonPictureCount)
         return {};
-    static std::array<std::array<QPixmap, kMoonPictureCount>, 2> pictures;
-    QPixmap& picture =
-        pictures[static_cast<std::size_t>(hemisphere)][static_cast<std::size_t>(SourceOf(k) - 1)];
-    if (picture.isNull())
-        picture = DrawPicture(SourceOf(k), hemisphere);
-    return picture;
+    return MoonPicture(MoonOfAge(k - 1), hemisphere);
 }
 
 } // namespace lunetide::ui

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/hemisphere.h"
-#include "core/moon_shape.h"
+#include "core/moon_age.h"
 
 #include <QPixmap>
 
@@ -18,8 +18,12 @@ namespace lunetide::ui {
 
 inline constexpr int kMoonPictureCount = 30;
 
-// Picture k, 1 to 30, seen from the given hemisphere, at its own size in device-independent pixels
-// and sharp on high-DPI screens; a null pixmap for any other k. Each is drawn once per process.
+// The picture of a moon seen from the given hemisphere, drawn from its shape at the picture's own
+// size in device-independent pixels and sharp on high-DPI screens. Each picture is drawn once per
+// process.
+QPixmap MoonPicture(const Moon& moon, Hemisphere hemisphere);
+
+// Picture k, 1 to 30, of the list: the moon at age k - 1; a null pixmap for any other k.
 QPixmap MoonPicture(int k, Hemisphere hemisphere = Hemisphere::North);
 
 // Paints the moon of a shape as a disc of the given radius around the centre, at whatever

@@ -159,7 +159,7 @@ QPixmap frmDisplay::IMGMoon(int k, Hemisphere hemisphere) const
 void frmDisplay::ShowMoon(const lunetide::Moon& moon, const QString& phaseName,
                           Hemisphere hemisphere)
 {
-    ui::ShowMoonPicture(ui_->PicMoonPhase, IMGMoon(moon.picture, hemisphere), moon.age, phaseName);
+    ui::ShowMoonPicture(ui_->PicMoonPhase, ui::MoonPicture(moon, hemisphere), moon.age, phaseName);
 }
 
 // The picture the form stores, until a reading replaces it.

@@ -86,7 +86,9 @@ void StyleWidgets(Ui::frmMain& ui)
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()),
-      moonPicture_([this](int k) { return lunetide::ui::MoonPicture(k, hemisphere_); }),
+      moonPicture_([](const lunetide::Moon& moon, lunetide::Hemisphere hemisphere) {
+          return lunetide::ui::MoonPicture(moon, hemisphere);
+      }),
       today_([] { return QDate::currentDate(); }), clock_(&lunetide::ui::ClockTextNow)
 {
     lunetide::ui::InitLookResources();
@@ -222,8 +224,8 @@ void frmMain::ShowTodaysReading(QDate today)
         const QString phaseName = CoreText(reading->phaseTexts.name);
         // The box keeps its size: a larger picture shows from its top left corner, cut by the box.
         if (moonPicture_)
-            lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase, moonPicture_(moon->picture),
-                                          moon->age, phaseName);
+            lunetide::ui::ShowMoonPicture(ui_->PicCurrentMoonPhase,
+                                          moonPicture_(*moon, hemisphere_), moon->age, phaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, phaseName);
         ShowText(ui_->lblCurrentMoonPhaseDesc, CoreText(reading->phaseTexts.text));
     } else {

@@ -24,7 +24,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    using MoonPictureSource = std::function<QPixmap(int k)>;
+    using MoonPictureSource = std::function<QPixmap(const lunetide::Moon&, lunetide::Hemisphere)>;
     using TodaySource = std::function<QDate()>;
     using ClockSource = std::function<QString()>;
     // Stores the user's choice of hemisphere; returns why it could not, or an empty text.

@@ -51,7 +51,6 @@ std::unique_ptr<frmMain> LoadedMainWindow(QDate today)
     auto window = std::make_unique<frmMain>();
     window->SetTodaySource([today] { return today; });
     window->SetClockSource([] { return QStringLiteral("10:11:12 AM ; 3/4/2025"); });
-    window->SetMoonPictureSource([](int k) { return lunetide::ui::MoonPicture(k); });
     window->Form_Load();
     return window;
 }

@@ -277,9 +277,9 @@ void MainWindowTest::todaysReading()
 
     frmMain window;
     QList<int> requested;
-    window.SetMoonPictureSource([&requested](int k) {
-        requested << k;
-        return lunetide::ui::MoonPicture(k);
+    window.SetMoonPictureSource([&requested](const lunetide::Moon& moon, lunetide::Hemisphere) {
+        requested << moon.picture;
+        return lunetide::ui::MoonPicture(moon.picture);
     });
     window.SetTodaySource([today] { return today; });
     window.SetClockSource(&Clock);
@@ -393,9 +393,9 @@ void MainWindowTest::todaysReadingFollowsTheDate()
     QDate today = started;
     int pictures = 0;
     frmMain window;
-    window.SetMoonPictureSource([&pictures](int k) {
+    window.SetMoonPictureSource([&pictures](const lunetide::Moon& moon, lunetide::Hemisphere) {
         ++pictures;
-        return lunetide::ui::MoonPicture(k);
+        return lunetide::ui::MoonPicture(moon.picture);
     });
     window.SetTodaySource([&today] { return today; });
     window.SetClockSource(&Clock);
