@@ -15,11 +15,13 @@ namespace lunetide::cli {
 // The reading of a date the terminal program writes.
 Reading ReadingOfDay(QDate date);
 
-// Appends the text block of one day, each line ending in a newline.
-void AppendDayText(QByteArray& out, QDate date, const Reading& reading);
+// Appends the text block of one day, each line ending in a newline; with `wrapColumns` above 0 the
+// texts are wrapped to that width under their indent.
+void AppendDayText(QByteArray& out, QDate date, const Reading& reading, int wrapColumns = 0);
 
 // The object of one day, with the keys date, moonAge, phase, picture, phaseText, sign, signTitle,
-// keyword, signText, element and elementText.
+// keyword, signText, element and elementText. The names (phase, sign, signTitle, keyword,
+// element) carry no blanks at either end, so that they can be compared; the texts are exact.
 QJsonObject DayJson(QDate date, const Reading& reading);
 
 // Appends the object of one day as one compact line, as QJsonDocument writes it. The text of a

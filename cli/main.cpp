@@ -3,24 +3,27 @@
 
 #include "cli/command_line.h"
 #include "cli/readings_writer.h"
+#include "cli/terminal.h"
 #include "command_line/command_line_answer.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 using namespace lunetide::cli;
 namespace answer = lunetide::command_line;
 
 int main(int argc, char* argv[])
 {
+    const bool utf8 = LocaleCharsetIsUtf8();
     QCoreApplication app(argc, argv);
     const QString program = QLatin1StringView(kProgramName);
     QCoreApplication::setApplicationName(program);
     QCoreApplication::setApplicationVersion(ProgramVersion());
 
-    const CommandLine commandLine = ParseCommandLine(app.arguments(), QDate::currentDate());
+    CommandLine commandLine = ParseCommandLine(app.arguments(), QDate::currentDate());
     switch (commandLine.action) {
     case CommandLine::Action::Refuse:
         return answer::Refuse(program, commandLine.text);
@@ -31,6 +34,8 @@ int main(int argc, char* argv[])
         break;
     }
 
+    commandLine.job.wrapColumns = TerminalColumns(STDOUT_FILENO);
+    commandLine.job.moonMarks = utf8 ? MoonMarks::Emoji : MoonMarks::Ascii;
     if (!WriteReadings(commandLine.job, stdout, QDateTime::currentDateTimeUtc())) {
         answer::Complain(program,
                          QStringLiteral("cannot write the output: %1").arg(std::strerror(errno)));
