@@ -3,9 +3,10 @@
 #include <string_view>
 
 // The moon symbols of the month grid as plain ASCII, for a terminal whose character set is not
-// UTF-8. Each mark is two columns wide, as each symbol is, so the grid keeps its columns:
-//   ()  new          " )" waxing crescent   " D" first quarter   "O)" waxing gibbous
-//   OO  full         "(O" waning gibbous    "C " last quarter    "( " waning crescent
+// UTF-8. Each mark is two columns wide, as each symbol is, so the grid keeps its columns. The
+// round side is the lit one, the dot a sliver, the bar a half, O the lit disc, () the unlit one:
+//   ()  new    .)  waxing crescent    |)  first quarter    O)  waxing gibbous
+//   OO  full   (O  waning gibbous     (|  last quarter     (.  waning crescent
 
 namespace lunetide::cli {
 

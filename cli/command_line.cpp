@@ -57,9 +57,9 @@ under their indent; into a pipe or a file each text stays one line.
 --month shows a month as a calendar, weeks from Monday to Sunday, each day with
 its moon picture as a moon symbol, and below it the days of each moon phase.
 Where the locale's character set is not UTF-8 (LANG=C), each symbol is written
-as two ASCII characters instead: () new, " )" waxing crescent, " D" first
-quarter, O) waxing gibbous, OO full, (O waning gibbous, "C " last quarter,
-"( " waning crescent. With --json it writes the month's days as JSON Lines.
+as two ASCII characters instead: () new, .) waxing crescent, |) first quarter,
+O) waxing gibbous, OO full, (O waning gibbous, (| last quarter, (. waning
+crescent. With --json it writes the month's days as JSON Lines instead.
 
 --next lists the next day on which each moon phase (or only PHASE) begins, in
 date order: the first day of a run of days with that phase, strictly after
