@@ -27,6 +27,7 @@ expected=(
     share/man/man1/lunetide-reading.1.gz
     share/doc/lunetide/copyright
     share/doc/lunetide/changelog.gz
+    share/lintian/overrides/lunetide
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
