@@ -214,7 +214,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     if (hasMonth) {
         if (positional.size() > 1)
-            return Refuse(QStringLiteral("unexpected argument '%1': give one MONTH after --month")
+            return Refuse(QStringLiteral("unexpected argument '%1': give one month (YYYY-MM) "
+                                         "after --month")
                               .arg(positional.at(1)));
         QDate month = today;
         if (positional.isEmpty() && !IsReadable(today))

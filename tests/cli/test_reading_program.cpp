@@ -518,8 +518,9 @@ void ReadingProgramTest::badInput_data()
     QTest::newRow("month of year 10000")
         << QStringList{"--month", "10000-01"}
         << "invalid month '10000-01' for --month: the year must have four digits (1000 to 9999)";
-    QTest::newRow("two months") << QStringList{"--month", "2026-11", "2026-12"}
-                                << "unexpected argument '2026-12': give one MONTH after --month";
+    QTest::newRow("two months")
+        << QStringList{"--month", "2026-11", "2026-12"}
+        << "unexpected argument '2026-12': give one month (YYYY-MM) after --month";
     QTest::newRow("--month with a range")
         << QStringList{"--month", "--from", "2026-12-01", "--to", "2026-12-31"}
         << "give only one of --from and --to, --month or --next";
