@@ -43,25 +43,32 @@ CommandLine RefuseToday(QDate today)
                       .arg(today.year()));
 }
 
-// QCommandLineParser's help with a synopsis of every form, and the sections a reader of a Unix
-// tool looks for at the end. Examples begin with "$ ", which help2man keeps one to a line.
-QString HelpText(const QCommandLineParser& parser)
+// The prose of the help, before the options. The manual page takes it as its description.
+QString Description()
 {
-    const QString program = QLatin1StringView(kProgramName);
-    return command_line::HelpText(parser, program,
-                                  {QStringLiteral("[options] [DATE]"),
-                                   QStringLiteral("[options] --from DATE --to DATE"),
-                                   QStringLiteral("[options] --month [MONTH]"),
-                                   QStringLiteral("[options] --next [--after DATE] [PHASE]")},
-                                  QStringLiteral(R"(
+    return QStringLiteral(R"help(Print the lunar magick readings of a day or of a range of days:
+the moon's age and phase, the sun sign ("Moon In ...") and its element;
+a month at a glance, the next day of each moon phase, or a calendar file.
+
 Dates are written YYYY-MM-DD and months YYYY-MM, with a four-digit year (1000
 to 9999). A range runs from --from to --to inclusive, at most %1 days, one
 reading per day. Texts are written exactly as the reading windows show them,
-trailing blanks included.
+trailing blanks included. On a terminal the texts are wrapped to its width,
+under their indent; into a pipe or a file each text stays one line.
 
 --month shows a month as a calendar, weeks from Monday to Sunday, each day with
 its moon picture as a moon symbol, and below it the days of each moon phase.
-With --json it writes the month's days as JSON Lines instead.
+Where the locale's character set is not UTF-8 (LANG=C), each symbol is written
+as two ASCII characters instead: () new, .) waxing crescent, |) first quarter,
+O) waxing gibbous, OO full, (O waning gibbous, (| last quarter, (. waning
+crescent. With --json it writes the month's days as JSON Lines instead.
+
+The moon symbols show the moon as it is seen from the user's hemisphere: from
+the south each is turned half a turn (a waxing moon is lit on the left).
+--hemisphere north or south chooses; without it the setting Hemisphere=north
+or Hemisphere=south in ~/.config/Lunetide/lunetide.conf decides, else the
+latitude of the system time zone in the tz database, and north where neither
+tells. Each JSON object names the hemisphere as "hemisphere".
 
 --next lists the next day on which each moon phase (or only PHASE) begins, in
 date order: the first day of a run of days with that phase, strictly after
@@ -73,24 +80,43 @@ named "Lunetide readings": an all-day event for each run of days with the same
 moon phase and for each run with the same sun sign, whole runs even where they
 reach beyond the days asked for. Each event's UID comes from its kind and first
 day, so importing the file again updates the events. A calendar file holds
-days up to 3000-12-31 and drops the blanks that end a text.
+days up to 3000-12-31 and drops the blanks that end a text.)help")
+        .arg(kMaxRangeDays);
+}
 
-Exit status:
-  0  the readings were written
-  1  the output could not be written
-  2  the arguments were refused (the reason is on standard error)
-
+// QCommandLineParser's help with a synopsis of every form, and examples at the end. Examples
+// begin with "$ ", which help2man keeps one to a line; each fits a manual page 80 columns wide.
+// --month takes its month as a separate argument, so the parser would list it bare: its line is
+// written here.
+QString HelpText(const QCommandLineParser& parser)
+{
+    const QString program = QLatin1StringView(kProgramName);
+    QString help = command_line::HelpText(
+        parser, program,
+        {QStringLiteral("[options] [DATE]"), QStringLiteral("[options] --from DATE --to DATE"),
+         QStringLiteral("[options] --month [YYYY-MM]"),
+         QStringLiteral("[options] --next [--after DATE] [PHASE]")},
+        QStringLiteral(R"(
 Examples:
-  $ %2 2007-12-23
-  $ %2 --from 2000-01-01 --to 2000-01-31
-  $ %2 --json --from 1999-12-30 --to 2000-01-02
-  $ %2 --month 2026-12
-  $ %2 --next
-  $ %2 --next --after 2026-12-01 "Full Moon"
-  $ %2 --from 2027-01-01 --to 2027-12-31 --ical > moon.ics
+  $ %1 2007-12-23
+  $ %1 --from 2000-01-01 --to 2000-01-31
+  $ %1 --json --from 1999-12-30 --to 2000-01-02
+  $ %1 --month 2026-12
+  $ %1 --next
+  $ %1 --next --after 2026-12-01 "Full Moon"
+  $ %1 --ical --month 2027-01 > moon.ics
 )")
-                                      .arg(kMaxRangeDays)
-                                      .arg(program));
+            .arg(program));
+    // Qt cannot show an optional value: the line of --month is written here, in the description
+    // column of the line after it.
+    const qsizetype to = help.indexOf(QStringLiteral("\n  --next"));
+    if (to >= 0) {
+        const qsizetype column = help.indexOf(QStringLiteral("List"), to) - (to + 1);
+        help.insert(to + 1, QStringLiteral("  --month [YYYY-MM]").leftJustified(column) +
+                                QStringLiteral("Show a month as a calendar (default: this "
+                                               "month).\n"));
+    }
+    return help;
 }
 
 // The date given for an argument ("DATE", "--from" or "--to"), or why it is refused.
@@ -135,17 +161,15 @@ namespace {
 CommandLine ParseArguments(const QStringList& arguments, QDate today)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Print the lunar magick readings of a day or of a range of days:\n"
-        "the moon's age and phase, the sun sign (\"Moon In ...\") and its element;\n"
-        "a month at a glance, the next day of each moon phase, or a calendar file."));
+    parser.setApplicationDescription(Description());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addOption({kFrom, QStringLiteral("First day of a range."), QStringLiteral("DATE")});
     parser.addOption(
         {kTo, QStringLiteral("Last day of a range (inclusive)."), QStringLiteral("DATE")});
-    parser.addOption({kMonth, QStringLiteral("Show the month MONTH (default: this month) as a "
-                                             "calendar with the moon of each day.")});
+    QCommandLineOption monthOption(kMonth, QStringLiteral("Show a month as a calendar."));
+    monthOption.setFlags(QCommandLineOption::HiddenFromHelp); // HelpText lists it with its argument
+    parser.addOption(monthOption);
     parser.addOption({kNext, QStringLiteral("List the next day on which each moon phase, or only "
                                             "PHASE, begins.")});
     parser.addOption({kAfter, QStringLiteral("With --next: look after this day instead of today."),
@@ -161,13 +185,20 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("The day to read (default: today)."),
                                  QStringLiteral("[DATE]"));
-    parser.addPositionalArgument(QStringLiteral("MONTH"),
-                                 QStringLiteral("With --month: the month to show, YYYY-MM."));
+    parser.addPositionalArgument(QStringLiteral("YYYY-MM"),
+                                 QStringLiteral("With --month: the month to show."));
     parser.addPositionalArgument(QStringLiteral("PHASE"),
                                  QStringLiteral("With --next: the one phase to look for."));
 
-    if (!parser.parse(arguments))
-        return Refuse(parser.errorText());
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return Refuse(parser.errorText());
+        const QString& name = unknown.constFirst();
+        return Refuse(
+            QStringLiteral("unknown option %1%2 (try --help)")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+    }
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
         return {CommandLine::Action::ShowHelp, {}, HelpText(parser)};
     if (parser.isSet(versionOption))
@@ -210,7 +241,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     if (hasMonth) {
         if (positional.size() > 1)
-            return Refuse(QStringLiteral("unexpected argument '%1': give one MONTH after --month")
+            return Refuse(QStringLiteral("unexpected argument '%1': give one month (YYYY-MM) "
+                                         "after --month")
                               .arg(positional.at(1)));
         QDate month = today;
         if (positional.isEmpty() && !IsReadable(today))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/month_grid.h"
 #include "cli/phase_starts.h"
 #include "core/hemisphere.h"
 
@@ -34,7 +35,9 @@ struct ReadingJob {
     QDate first; // NextPhases: the day after which the phases were looked for
     QDate last;
     OutputFormat format = OutputFormat::Text;
-    std::vector<PhaseStart> phaseStarts; // NextPhases: found while reading the command line
+    std::vector<PhaseStart> phaseStarts;    // NextPhases: found while reading the command line
+    int wrapColumns = 0;                    // Text: the width the texts are wrapped to; 0 none
+    MoonMarks moonMarks = MoonMarks::Emoji; // Month as text
     // Where the moon symbols are seen from: --hemisphere, or else the user's setting.
     std::optional<Hemisphere> hemisphere;
 };

@@ -1,5 +1,7 @@
 #include "cli/day_output.h"
 
+#include "cli/text_wrap.h"
+
 #include <QJsonDocument>
 #include <QLocale>
 
@@ -26,6 +28,11 @@ QString Q(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+QString Name(std::string_view name)
+{
+    return Q(name).trimmed();
+}
+
 void AppendLine(QByteArray& out, std::string_view label, std::string_view value)
 {
     Append(out, label);
@@ -41,7 +48,7 @@ Reading ReadingOfDay(QDate date)
     return *ReadingOf(date.year(), date.month(), date.day(), TextCopy::Display);
 }
 
-void AppendDayText(QByteArray& out, QDate date, const Reading& reading)
+void AppendDayText(QByteArray& out, QDate date, const Reading& reading, int wrapColumns)
 {
     out.append(date.toString(Qt::ISODate).toLatin1());
     out.append(' ');
@@ -57,14 +64,14 @@ void AppendDayText(QByteArray& out, QDate date, const Reading& reading)
     out.append(" (picture ");
     out.append(QByteArray::number(reading.moon->picture));
     out.append(")\n");
-    AppendLine(out, kTextIndent, reading.phaseTexts.text);
+    AppendWrapped(out, kTextIndent, reading.phaseTexts.text, wrapColumns);
 
     AppendLine(out, kSign, reading.signTexts.title);
     AppendLine(out, kKeyword, reading.signTexts.keyword);
-    AppendLine(out, kTextIndent, reading.signTexts.text);
+    AppendWrapped(out, kTextIndent, reading.signTexts.text, wrapColumns);
 
     AppendLine(out, kElement, reading.elementTexts.name);
-    AppendLine(out, kTextIndent, reading.elementTexts.text);
+    AppendWrapped(out, kTextIndent, reading.elementTexts.text, wrapColumns);
 }
 
 QJsonObject DayJson(QDate date, const Reading& reading, Hemisphere hemisphere)
@@ -72,14 +79,14 @@ QJsonObject DayJson(QDate date, const Reading& reading, Hemisphere hemisphere)
     return {
         {QStringLiteral("date"), date.toString(Qt::ISODate)},
         {QStringLiteral("moonAge"), reading.moon->age},
-        {QStringLiteral("phase"), Q(reading.phaseTexts.name)},
+        {QStringLiteral("phase"), Name(reading.phaseTexts.name)},
         {QStringLiteral("picture"), reading.moon->picture},
         {QStringLiteral("phaseText"), Q(reading.phaseTexts.text)},
-        {QStringLiteral("sign"), Q(SignName(reading.sign))},
-        {QStringLiteral("signTitle"), Q(reading.signTexts.title)},
-        {QStringLiteral("keyword"), Q(reading.signTexts.keyword)},
+        {QStringLiteral("sign"), Name(SignName(reading.sign))},
+        {QStringLiteral("signTitle"), Name(reading.signTexts.title)},
+        {QStringLiteral("keyword"), Name(reading.signTexts.keyword)},
         {QStringLiteral("signText"), Q(reading.signTexts.text)},
-        {QStringLiteral("element"), Q(reading.elementTexts.name)},
+        {QStringLiteral("element"), Name(reading.elementTexts.name)},
         {QStringLiteral("elementText"), Q(reading.elementTexts.text)},
         {QStringLiteral("hemisphere"),
          hemisphere == Hemisphere::South ? QStringLiteral("south") : QStringLiteral("north")},

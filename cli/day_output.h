@@ -17,12 +17,14 @@ namespace lunetide::cli {
 // a moon and a sign.
 Reading ReadingOfDay(QDate date);
 
-// Appends the text block of one day, each line ending in a newline.
-void AppendDayText(QByteArray& out, QDate date, const Reading& reading);
+// Appends the text block of one day, each line ending in a newline; with `wrapColumns` above 0 the
+// texts are wrapped to that width under their indent.
+void AppendDayText(QByteArray& out, QDate date, const Reading& reading, int wrapColumns = 0);
 
 // The object of one day, with the keys date, moonAge, phase, picture, phaseText, sign, signTitle,
 // keyword, signText, element, elementText, and hemisphere: "north" or "south", the one the moon
-// symbols of the same run are seen from.
+// symbols of the same run are seen from. The names (phase, sign, signTitle, keyword, element)
+// carry no blanks at either end, so that they can be compared; the texts are exact.
 QJsonObject DayJson(QDate date, const Reading& reading, Hemisphere hemisphere);
 
 // Appends the object of one day as one compact line, as QJsonDocument writes it. The text of a

@@ -3,6 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/readings_writer.h"
+#include "cli/terminal.h"
 #include "command_line/command_line_answer.h"
 #include "command_line/start_checks.h"
 #include "settings/user_settings.h"
@@ -24,11 +25,12 @@ int main(int argc, char* argv[])
         answer::Complain(program, QStringLiteral("standard output is closed"));
         return answer::kExitWriteFailed;
     }
+    const bool utf8 = LocaleCharsetIsUtf8();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(program);
     QCoreApplication::setApplicationVersion(ProgramVersion());
 
-    const CommandLine commandLine = ParseCommandLine(app.arguments(), QDate::currentDate());
+    CommandLine commandLine = ParseCommandLine(app.arguments(), QDate::currentDate());
     switch (commandLine.action) {
     case CommandLine::Action::Refuse:
         return answer::Refuse(program, commandLine.text);
@@ -39,7 +41,9 @@ int main(int argc, char* argv[])
         break;
     }
 
-    ReadingJob job = commandLine.job;
+    ReadingJob& job = commandLine.job;
+    job.wrapColumns = TerminalColumns(STDOUT_FILENO);
+    job.moonMarks = utf8 ? MoonMarks::Emoji : MoonMarks::Ascii;
     // The moon symbols are seen from where the user lives, unless --hemisphere says otherwise.
     if (!job.hemisphere)
         job.hemisphere = ChosenHemisphere(UserSettings());

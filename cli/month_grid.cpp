@@ -1,5 +1,6 @@
 #include "cli/month_grid.h"
 
+#include "cli/ascii_moon_mark.h"
 #include "cli/day_runs.h"
 #include "cli/moon_symbol.h"
 #include "core/correspondence.h"
@@ -44,13 +45,15 @@ void AppendWeekdayNames(QByteArray& out)
     EndLine(out);
 }
 
-void AppendWeeks(QByteArray& out, QDate first, QDate last, Hemisphere hemisphere)
+void AppendWeeks(QByteArray& out, QDate first, QDate last, Hemisphere hemisphere, MoonMarks marks)
 {
     for (int weekday = Qt::Monday; weekday < first.dayOfWeek(); ++weekday)
         AppendSpaces(out, kDayColumns + 1);
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         out.append(QByteArray::number(day.day()).rightJustified(2, ' '));
-        const std::string_view symbol = MoonSymbol(SeenFrom(MoonOfDay(day).shape, hemisphere));
+        std::string_view symbol = MoonSymbol(SeenFrom(MoonOfDay(day).shape, hemisphere));
+        if (marks == MoonMarks::Ascii)
+            symbol = AsciiMoonMark(symbol);
         out.append(symbol.data(), qsizetype(symbol.size()));
         if (day.dayOfWeek() == Qt::Sunday || day == last)
             EndLine(out);
@@ -75,14 +78,14 @@ void AppendLegend(QByteArray& out, QDate first, QDate last)
 
 } // namespace
 
-QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere)
+QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks)
 {
     const QDate first(anyDay.year(), anyDay.month(), 1);
     const QDate last(anyDay.year(), anyDay.month(), anyDay.daysInMonth());
     QByteArray out;
     AppendTitle(out, first);
     AppendWeekdayNames(out);
-    AppendWeeks(out, first, last, hemisphere);
+    AppendWeeks(out, first, last, hemisphere, marks);
     out.append('\n');
     AppendLegend(out, first, last);
     return out;

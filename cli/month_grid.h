@@ -10,9 +10,14 @@
 
 namespace lunetide::cli {
 
-// The grid and legend of the month of `anyDay`, UTF-8, every line ending in a newline and without
-// trailing blanks. Each day takes four terminal columns (two for its number, two for its symbol)
-// and one blank separates the days of a week.
-QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere);
+// How a day's moon is written: as an emoji, or as two ASCII characters for a terminal that cannot
+// show UTF-8.
+enum class MoonMarks { Emoji, Ascii };
+
+// The grid and legend of the month of `anyDay`, with the moons seen from the hemisphere, UTF-8
+// (ASCII with MoonMarks::Ascii), every line ending in a newline and without trailing blanks. Each
+// day takes four terminal columns (two for its number, two for its symbol) and one blank separates
+// the days of a week.
+QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks = MoonMarks::Emoji);
 
 } // namespace lunetide::cli

@@ -31,7 +31,7 @@ bool WriteDays(const ReadingJob& job, std::FILE* out)
         } else {
             if (day != job.first)
                 block.append('\n'); // a blank line between days
-            AppendDayText(block, day, reading);
+            AppendDayText(block, day, reading, job.wrapColumns);
         }
         if (block.size() >= kBlockSize && !WriteBlock(block, out))
             return false;
@@ -70,7 +70,8 @@ bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
         return WritePhaseStarts(job, out);
     case JobKind::Month:
         if (job.format == OutputFormat::Text) {
-            QByteArray grid = MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North));
+            QByteArray grid =
+                MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North), job.moonMarks);
             return WriteBlock(grid, out) && std::fflush(out) == 0;
         }
         break;

@@ -26,6 +26,11 @@ QString HelpText(const QCommandLineParser& parser, const QString& program, const
     QString help = parser.helpText();
     help.remove(QRegularExpression(QStringLiteral("^ *--help-all .*\n"),
                                    QRegularExpression::MultilineOption));
+    // The house wording for the two options every program has, in place of Qt's.
+    help.replace(QStringLiteral("Displays help on commandline options."),
+                 QStringLiteral("Show this help and exit."));
+    help.replace(QStringLiteral("Displays version information."),
+                 QStringLiteral("Show the version and exit."));
     QStringList usage;
     for (const QString& form : forms)
         usage << (usage.isEmpty() ? QStringLiteral("Usage: ") : QStringLiteral("  or:  ")) +

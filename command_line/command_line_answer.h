@@ -23,7 +23,8 @@ QString OneLine(const QString& why);
 
 // The parser's help under a synopsis of each form ("[options] [DATE]", ...) in the layout help2man
 // reads ("Usage: program FORM" and "  or:  program FORM"), without --help-all (which the parser
-// answers like --help: neither program has Qt options to list there), and the given text after it.
+// answers like --help: neither program has Qt options to list there), with the house's own words
+// for --help and --version, and the given text after it.
 QString HelpText(const QCommandLineParser& parser, const QString& program, const QStringList& forms,
                  const QString& after);
 

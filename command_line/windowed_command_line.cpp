@@ -80,12 +80,6 @@ DISPLAY, -style STYLE and -reverse.
 Only one copy runs at a time: a second copy says "Application is already
 running" and ends. The readings of a date can also be printed in a terminal
 with lunetide-reading.
-
-Exit status:
-  0  the program ended normally, or printed its help or version
-  1  it could not start: no display could be opened, or fewer than 64 open
-     files are allowed (ulimit -n); one line on standard error says which
-  2  the arguments were refused (the reason is on standard error)
 )"));
 }
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build, as `make package` does, checks its run-time dependencies
-# and runs Debian's package checker on it. Any error or warning fails; what lintian says is shown
-# either way.
+# and runs Debian's package checker on it. Any error or warning fails, and so does a hardening
+# tag; what lintian says is shown either way.
 #
-#   check_lintian.sh <build-folder> <cpack>
+#   check_lintian.sh <build-folder> <cpack> <hardened: yes for the optimised build, else no>
 set -euo pipefail
 
-build=$1 cpack=$2
+build=$1 cpack=$2 hardened=${3:-yes}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
@@ -21,9 +21,18 @@ for needed in qt6-qpa-plugins fonts-dejavu-core; do
     [[ ", $depends," == *", $needed,"* ]] || { echo "FAIL: Depends lacks $needed: $depends" >&2; exit 1; }
 done
 
+# Links open through xdg-open.
+recommends=$(dpkg-deb -f "${debs[0]}" Recommends)
+[[ ", $recommends," == *", xdg-utils,"* ]] || { echo "FAIL: Recommends lacks xdg-utils: $recommends" >&2; exit 1; }
+
 echo "lintian $(basename "${debs[0]}"):"
 # As root (CI), lintian wants to be told that this is meant.
 root=()
 [[ $(id -u) -eq 0 ]] && root=(--allow-root)
-lintian "${root[@]}" --fail-on error,warning --tag-display-limit 0 "${debs[@]}"
-echo "lintian: no error, no warning"
+# The hardening tags are only informational: shown with -I, and failed here.
+lintian "${root[@]}" -I --fail-on error,warning --tag-display-limit 0 "${debs[@]}" | tee "$out/lintian.log"
+if [[ $hardened == yes ]] && grep -q 'hardening-' "$out/lintian.log"; then
+    echo "FAIL: the programs are built without Debian's hardening flags" >&2
+    exit 1
+fi
+echo "lintian: no error, no warning, no hardening tag"

@@ -35,7 +35,9 @@ void DayJsonLinesTest::sameAsQJsonDocument()
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         const lunetide::Reading reading = ReadingOfDay(day);
         lines.Append(written, day, reading);
-        expected += QJsonDocument(DayJson(day, reading, lunetide::Hemisphere::South)).toJson(QJsonDocument::Compact) + '\n';
+        expected += QJsonDocument(DayJson(day, reading, lunetide::Hemisphere::South))
+                        .toJson(QJsonDocument::Compact) +
+                    '\n';
     }
     QCOMPARE(written.size(), expected.size());
     QVERIFY(written == expected); // QCOMPARE would print megabytes

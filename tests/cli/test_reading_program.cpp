@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +50,42 @@ Run RunProgram(const QStringList& arguments, const QString& outputFile = {},
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// What the program writes with the given environment added, into a pipe (columns 0) or onto a
+// pseudo-terminal that many columns wide.
+QByteArray Output(const QStringList& arguments, const QStringList& environment,
+                  unsigned short columns = 0)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("COLUMNS");
+    for (const QString& entry : environment)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process.setProcessEnvironment(env);
+    int terminal = -1;
+    int program = -1;
+    const winsize size{24, columns, 0, 0};
+    if (columns > 0) {
+        if (openpty(&terminal, &program, nullptr, nullptr, &size) != 0)
+            return "openpty failed";
+        termios mode{};
+        tcgetattr(program, &mode);
+        mode.c_oflag &= ~tcflag_t(OPOST); // newlines as written, not turned into CR LF
+        tcsetattr(program, TCSANOW, &mode);
+        process.setChildProcessModifier([program] { dup2(program, STDOUT_FILENO); });
+    }
+    process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
+    process.waitForFinished(60000);
+    if (columns == 0)
+        return process.readAllStandardOutput();
+    close(program);
+    QByteArray received;
+    char buffer[4096];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
+        received.append(buffer, got);
+    close(terminal);
+    return received;
 }
 
 QList<QJsonObject> JsonLines(const QByteArray& out)
@@ -92,6 +130,12 @@ private slots:
     void monthAtAGlance();
     void monthAsJsonIsItsDays();
     void southernSymbolsAreTurned();
+    void moonMarksFollowTheCharacterSet_data();
+    void moonMarksFollowTheCharacterSet();
+    void textsWrapOnlyOnATerminal_data();
+    void textsWrapOnlyOnATerminal();
+    void jsonNamesCarryNoOuterBlanks_data();
+    void jsonNamesCarryNoOuterBlanks();
     void nextPhaseStarts();
     void badInput_data();
     void badInput();
@@ -308,6 +352,129 @@ void ReadingProgramTest::southernSymbolsAreTurned()
     }
 }
 
+// A locale whose character set is not UTF-8 gets two ASCII characters for each moon, in the same
+// columns; the symbol of each day is the one the UTF-8 grid shows.
+void ReadingProgramTest::moonMarksFollowTheCharacterSet_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<bool>("ascii"); // else the UTF-8 grid of monthAtAGlance
+    QTest::newRow("C.UTF-8") << QStringList{"LC_ALL=C.UTF-8"} << false;
+    QTest::newRow("C") << QStringList{"LC_ALL=C"} << true;
+    QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX"} << true;
+    QTest::newRow("LANG=C alone") << QStringList{"LC_ALL=", "LC_CTYPE=", "LANG=C"} << true;
+    QTest::newRow("LANG=C, LC_CTYPE=C.UTF-8")
+        << QStringList{"LC_ALL=", "LANG=C", "LC_CTYPE=C.UTF-8"} << false;
+}
+
+void ReadingProgramTest::moonMarksFollowTheCharacterSet()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(bool, ascii);
+    const QByteArray out = Output({"--month", "2026-12"}, environment);
+    if (!ascii) {
+        QCOMPARE(out, RunProgram({"--month", "2026-12"}).out);
+        return;
+    }
+    QVERIFY2(out.contains("Mo   Tu   We   Th   Fr   Sa   Su\n"
+                          "      1(O  2(|  3(|  4(|  5(.  6(.\n"
+                          " 7(.  8(.  9() 10() 11() 12() 13.)\n"
+                          "14.) 15.) 16.) 17|) 18|) 19|) 20|)\n"
+                          "21O) 22O) 23O) 24OO 25OO 26OO 27OO\n"
+                          "28(O 29(O 30(O 31(O\n\n"),
+             out);
+}
+
+// On a terminal every line fits its width and the texts keep their indent and their words; a pipe
+// gets the same bytes whatever $COLUMNS says.
+void ReadingProgramTest::textsWrapOnlyOnATerminal_data()
+{
+    QTest::addColumn<unsigned short>("terminalColumns"); // 0: output into a pipe
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<int>("width"); // the widest a line may be; 0: as in a pipe, unwrapped
+
+    QTest::newRow("terminal of 60") << (unsigned short)60 << QStringList() << 60;
+    QTest::newRow("terminal of 80") << (unsigned short)80 << QStringList() << 80;
+    QTest::newRow("the terminal's size wins over COLUMNS")
+        << (unsigned short)70 << QStringList{"COLUMNS=30"} << 70;
+    QTest::newRow("terminal of 300: nothing to wrap") << (unsigned short)300 << QStringList() << 0;
+    QTest::newRow("pipe, COLUMNS=40") << (unsigned short)0 << QStringList{"COLUMNS=40"} << 0;
+}
+
+void ReadingProgramTest::textsWrapOnlyOnATerminal()
+{
+    QFETCH(unsigned short, terminalColumns);
+    QFETCH(QStringList, environment);
+    QFETCH(int, width);
+
+    const QStringList arguments = {"--from", "2007-12-23", "--to", "2007-12-24"};
+    const QByteArray unwrapped = RunProgram(arguments).out;
+    const QByteArray out = Output(arguments, environment, terminalColumns);
+    if (width == 0) {
+        QCOMPARE(out, unwrapped);
+        return;
+    }
+    // Joined again, the lines under each label are the text, blanks at the ends aside.
+    const QByteArray indent(12, ' ');
+    const auto joined = [&indent](const QByteArray& text) {
+        QList<QByteArray> lines;
+        for (const QByteArray& line : text.split('\n')) {
+            const bool isText = line.startsWith(indent);
+            if (isText && !lines.isEmpty() && lines.last().startsWith(indent))
+                lines.last() += ' ' + line.trimmed();
+            else
+                lines.append(isText ? indent + line.trimmed() : line);
+        }
+        return lines;
+    };
+    int textLines = 0;
+    for (const QByteArray& line : out.split('\n')) {
+        QVERIFY2(line.size() <= width, line);
+        textLines += line.startsWith(indent);
+    }
+    QVERIFY(textLines > 6); // six texts, some of them on more than one line
+    QCOMPARE(joined(out), joined(unwrapped));
+}
+
+// jq 'select(.keyword=="Caring")' finds the days: the names that end in a blank in the windows
+// carry none in JSON, while the texts keep theirs.
+void ReadingProgramTest::jsonNamesCarryNoOuterBlanks_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("shown"); // as the window and the text output show it
+    QTest::newRow("Taurus") << "2026-05-01"
+                            << "Physical"
+                            << "Physical ";
+    QTest::newRow("Gemini") << "2026-06-01"
+                            << "Inquisitiveness"
+                            << "Inquisitiveness ";
+    QTest::newRow("Cancer") << "2026-07-01"
+                            << "Caring"
+                            << "Caring ";
+    QTest::newRow("Libra") << "2026-10-01"
+                           << "Helpful"
+                           << "Helpful ";
+    QTest::newRow("Scorpio") << "2026-11-01"
+                             << "Idealistic"
+                             << "Idealistic ";
+    QTest::newRow("Capricorn, no blank to begin with") << "2007-12-23"
+                                                       << "Motivated"
+                                                       << "Motivated";
+}
+
+void ReadingProgramTest::jsonNamesCarryNoOuterBlanks()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, keyword);
+    QFETCH(QString, shown);
+    const QList<QJsonObject> days = JsonLines(RunProgram({"--json", date}).out);
+    QCOMPARE(days.size(), 1);
+    QCOMPARE(days[0]["keyword"].toString(), keyword);
+    for (const char* name : {"phase", "sign", "signTitle", "keyword", "element"})
+        QCOMPARE(days[0][name].toString(), days[0][name].toString().trimmed());
+    QVERIFY(RunProgram({date}).out.contains(("\n  Keyword   " + shown + '\n').toUtf8()));
+}
+
 void ReadingProgramTest::nextPhaseStarts()
 {
     const Run all = RunProgram({"--next", "--after", "2026-12-01"});
@@ -383,7 +550,11 @@ void ReadingProgramTest::badInput_data()
     QTest::newRow("100001 days")
         << QStringList{"--from", "2000-01-01", "--to", "2273-10-16"}
         << "the range --from 2000-01-01 --to 2273-10-16 has 100001 days; at most 100000 allowed";
-    QTest::newRow("unknown option") << QStringList{"--moon"} << "Unknown option 'moon'.";
+    QTest::newRow("unknown option")
+        << QStringList{"--moon"} << "unknown option --moon (try --help)";
+    QTest::newRow("unknown option with a value")
+        << QStringList{"--moon=full", "2007-12-23"} << "unknown option --moon (try --help)";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << "unknown option -x (try --help)";
     QTest::newRow("month with a day") << QStringList{"--month", "2026-12-01"}
                                       << "invalid month '2026-12-01' for --month: expected YYYY-MM";
     QTest::newRow("month 13") << QStringList{"--month", "2026-13"}
@@ -391,8 +562,9 @@ void ReadingProgramTest::badInput_data()
     QTest::newRow("month of year 10000")
         << QStringList{"--month", "10000-01"}
         << "invalid month '10000-01' for --month: the year must have four digits (1000 to 9999)";
-    QTest::newRow("two months") << QStringList{"--month", "2026-11", "2026-12"}
-                                << "unexpected argument '2026-12': give one MONTH after --month";
+    QTest::newRow("two months")
+        << QStringList{"--month", "2026-11", "2026-12"}
+        << "unexpected argument '2026-12': give one month (YYYY-MM) after --month";
     QTest::newRow("--month with a range")
         << QStringList{"--month", "--from", "2026-12-01", "--to", "2026-12-31"}
         << "give only one of --from and --to, --month or --next";
@@ -447,14 +619,14 @@ void ReadingProgramTest::helpAndVersion()
     QVERIFY(
         help.out.startsWith("Usage: lunetide-reading [options] [DATE]\n"
                             "  or:  lunetide-reading [options] --from DATE --to DATE\n"
-                            "  or:  lunetide-reading [options] --month [MONTH]\n"
+                            "  or:  lunetide-reading [options] --month [YYYY-MM]\n"
                             "  or:  lunetide-reading [options] --next [--after DATE] [PHASE]\n"));
     for (const char* part :
-         {"--from <DATE>", "--json", "--month", "--next", "--after <DATE>", "--ical",
-          "\nExamples:\n", "\nExit status:\n", "  $ lunetide-reading --month 2026-12\n",
+         {"--from <DATE>", "--json", "\n  --month [YYYY-MM]           Show", "--next",
+          "--after <DATE>", "--ical", "\nExamples:\n", "  $ lunetide-reading --month 2026-12\n",
           "  $ lunetide-reading --next --after 2026-12-01 \"Full Moon\"\n",
-          "  $ lunetide-reading --from 2027-01-01 --to 2027-12-31 --ical > "
-          "moon.ics\n"})
+          "  $ lunetide-reading --ical --month 2027-01 > moon.ics\n", "not UTF-8 (LANG=C)",
+          "  -h, --help                  Show this help and exit.\n"})
         QVERIFY2(help.out.contains(part), part);
     // There are no Qt options to list: --help-all is not offered, and answers as --help does.
     QVERIFY(!help.out.contains("help-all"));

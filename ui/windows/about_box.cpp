@@ -2,6 +2,7 @@
 
 #include "ui/look/app_icon.h"
 #include "ui/look/look.h"
+#include "ui/widgets/keyboard_focus_mark.h"
 #include "ui/widgets/label_fit.h"
 #include "ui_about_box.h"
 #include "web/links.h"
@@ -33,6 +34,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::
     connect(ui_->lblHomePage, &ClickableLabel::clicked, this, [] { web::LinkHomePage(); });
     connect(ui_->Label5, &ClickableLabel::clicked, this, [] { web::LinkFullyBranded(); });
 
+    ui::KeyboardFocusMark::InstallOnTabStops(this);
     ui_->cmdOK->setFocus();
     ui::CentreOnScreen(this);
 }

@@ -7,6 +7,7 @@
 #include "ui/request/core_text.h"
 #include "ui/widgets/centre_on_first_show.h"
 #include "ui/widgets/default_cancel.h"
+#include "ui/widgets/keyboard_focus_mark.h"
 #include "ui/widgets/label_fit.h"
 #include "ui/widgets/moon_picture_box.h"
 #include "ui/windows/shared_menus.h"
@@ -102,6 +103,7 @@ frmDisplay::frmDisplay(QWidget* parent)
 
     // Esc leaves the window; Enter clicks the focused button, or Exit when no button has the focus.
     ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
+    ui::KeyboardFocusMark::InstallOnTabStops(this);
 
     connect(ui_->cmdBack, &QPushButton::clicked, this, &frmDisplay::backRequested);
     connect(ui_->mnuFileBack, &QAction::triggered, ui_->cmdBack, &QPushButton::click);

@@ -4,6 +4,7 @@
 #include "ui/look/look.h"
 #include "ui/widgets/centre_on_first_show.h"
 #include "ui/widgets/default_cancel.h"
+#include "ui/widgets/keyboard_focus_mark.h"
 #include "ui/widgets/label_fit.h"
 #include "ui/windows/message_box.h"
 #include "ui_exit_screen.h"
@@ -107,6 +108,7 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     // No default and no cancel button: Enter only presses a focused button, so that Enter in a
     // text box does not end the program, and Esc leaves the window and its fields as they are.
     ui::DefaultCancelButtons::Install(this, nullptr, nullptr);
+    ui::KeyboardFocusMark::InstallOnTabStops(this);
 
     connect(ui_->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui_->cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);

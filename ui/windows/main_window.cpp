@@ -11,6 +11,7 @@
 #include "ui/request/core_text.h"
 #include "ui/widgets/centre_on_first_show.h"
 #include "ui/widgets/default_cancel.h"
+#include "ui/widgets/keyboard_focus_mark.h"
 #include "ui/widgets/label_fit.h"
 #include "ui/widgets/moon_picture_box.h"
 #include "ui/windows/message_box.h"
@@ -122,6 +123,7 @@ frmMain::frmMain(QWidget* parent)
     connect(ui_->cmdExit, &QPushButton::clicked, this, &QWidget::close);
     ConnectMenusAndLabels();
     lunetide::ui::DefaultCancelButtons::Install(this, ui_->cmdExit, ui_->cmdExit);
+    lunetide::ui::KeyboardFocusMark::InstallOnTabStops(this);
 
     ui_->cboYear->setFocus();
 }

@@ -289,8 +289,8 @@ void ExitScreenTest::tabOrderStartsAtExit()
     auto window = Created();
     QVERIFY(ShowActive(window.get()));
     QCOMPARE(ObjectName(QApplication::focusWidget()), QStringLiteral("cmdClose"));
-    const QStringList expected = {"Check1",         "txtName",       "cmdSubmit",  "txtEmail",
-                                  "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
+    const QStringList expected = {"Check1",         "txtName",       "cmdSubmit", "txtEmail",
+                                  "txtFriendEmail", "txtFriendName", "cmdClose"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -574,16 +574,15 @@ void ExitScreenTest::emptiedBoxesAreCheckedAsPlaceholders()
 
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    // The hidden message box takes no focus: Tab passes it by, and what is typed cannot reach it.
+    QCOMPARE(ui->txtMessage->focusPolicy(), Qt::NoFocus);
     ui->txtFriendName->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), ui->txtMessage);
-    QTest::keyClick(ui->txtMessage, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(ui->txtMessage, Qt::Key_Delete);
-    QTest::keyClick(ui->txtMessage, Qt::Key_Tab);
-    QCOMPARE(ui->txtMessage->toPlainText(), QStringLiteral("Your Message"));
-    MessageCatcher catcher;
-    QTest::mouseClick(ui->cmdSubmit, Qt::LeftButton);
-    QCOMPARE(catcher.texts(), QStringList{"Please Enter Your Message"});
+    QCOMPARE(QApplication::focusWidget(), ui->cmdClose);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
+    QTest::mouseClick(ui->txtMessage->viewport(), Qt::LeftButton);
+    QVERIFY(!ui->txtMessage->hasFocus());
+    QCOMPARE(ui->txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
 }
 
 void ExitScreenTest::leavingUnloads_data()
