@@ -2,6 +2,7 @@
 // result, and a full disk leaves the old file or the new one, whole.
 #include "settings/ini_file.h"
 #include "settings/user_settings.h"
+#include "support/file_bytes.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -17,18 +18,6 @@
 namespace {
 
 constexpr qint64 kPage = 4096;
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 qint64 FreeBytes(const QString& folder)
 {

@@ -2,6 +2,7 @@
 // place in the system's own time zone database.
 #include "settings/user_settings.h"
 #include "settings/zone_hemisphere.h"
+#include "support/file_bytes.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,21 +23,7 @@ private slots:
     void setHemisphere();
 };
 
-namespace {
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
+namespace {} // namespace
 
 void UserSettingsTest::zoneHemisphere_data()
 {
