@@ -13,6 +13,7 @@
 #include "ui/widgets/default_cancel.h"
 #include "ui/widgets/label_fit.h"
 #include "ui/widgets/moon_picture_box.h"
+#include "ui/windows/calendar_window.h"
 #include "ui/windows/message_box.h"
 #include "ui/windows/shared_menus.h"
 #include "web/links.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -130,6 +132,7 @@ void frmMain::ConnectMenusAndLabels()
     using namespace lunetide::web;
     connect(ui_->mnuMoonMagickReading, &QAction::triggered, this,
             &frmMain::cmdCalculateMoonPhase_Click);
+    connect(ui_->mnuMoonCalendar, &QAction::triggered, this, &frmMain::mnuMoonCalendar_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
     lunetide::ui::ConnectSharedMenus(this, *ui_);
 
@@ -239,6 +242,32 @@ void frmMain::cmdCalculateMoonPhase_Click()
         kind = ReadingKind::ElementalMoon;
     emit readingRequested(kind ? RequestFor(date, *kind, clock_(), lastSignReading_)
                                : ReadingRequest{});
+}
+
+void frmMain::SetHemisphere(lunetide::Hemisphere hemisphere)
+{
+    hemisphere_ = hemisphere;
+}
+
+void frmMain::mnuMoonCalendar_Click()
+{
+    const int year = ui_->cboYear->currentText().toInt();
+    const int month = ui_->cboMonth->currentIndex() + 1;
+    const int day = ui_->cboDate->currentIndex() + 1;
+    const QDate today = today_();
+    QDate opening = today;
+    const bool listsAsOpened = year == kFirstYear && month == 1 && day == 1;
+    if (!listsAsOpened && year >= kFirstYear && month >= 1) {
+        // A day the month lacks (31 April) opens on the month's last day.
+        const QDate first(year, month, 1);
+        opening = first.addDays(std::min(day, first.daysInMonth()) - 1);
+    }
+    const std::optional<QDate> picked = frmCalendar::PickDay(this, opening, today, hemisphere_);
+    if (!picked)
+        return;
+    ui_->cboDate->setCurrentIndex(picked->day() - 1);
+    ui_->cboMonth->setCurrentIndex(picked->month() - 1);
+    ui_->cboYear->setCurrentIndex(picked->year() - kFirstYear);
 }
 
 void frmMain::BringOfferToFront(Offer offer)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hemisphere.h"
 #include "ui/request/reading_request.h"
 
 #include <QDate>
@@ -44,6 +45,14 @@ public:
     // The reading button's work; File > Moon Magick Reading runs it too.
     void cmdCalculateMoonPhase_Click();
 
+    // File > Moon Calendar: a month of moons, opened on the month of the date in the lists (on
+    // today's while they hold the 1 January 1901 they open with); the day picked there moves the
+    // lists to it.
+    void mnuMoonCalendar_Click();
+
+    // The hemisphere the moons of the calendar are drawn for.
+    void SetHemisphere(lunetide::Hemisphere hemisphere);
+
     // Brings one of the two offer labels of the bottom strip to the front.
     enum class Offer { CoBrand, FullBrand };
     void BringOfferToFront(Offer offer);
@@ -78,4 +87,5 @@ private:
     std::optional<lunetide::Reading> lastSignReading_;
     QTimer* timer1_ = nullptr;
     QDate shownToday_; // the date whose reading the today panels show
+    lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
 };
