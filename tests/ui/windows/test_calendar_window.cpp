@@ -1,0 +1,272 @@
+#include "ui/widgets/month_moons.h"
+#include "ui/windows/calendar_window.h"
+#include "ui/windows/main_window.h"
+#include "ui_calendar_window.h"
+#include "ui_main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace lunetide;
+
+namespace {
+
+// Lets the steps act on the calendar that is modal when the event loop next runs, and closes it
+// if they leave it open, so that a failing step cannot hang the test.
+void WhileCalendarShown(const std::function<void(frmCalendar*)>& steps)
+{
+    QTimer::singleShot(0, [steps] {
+        QPointer<frmCalendar> shown = qobject_cast<frmCalendar*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        if (QTest::qWaitForWindowActive(shown))
+            steps(shown);
+        if (shown && shown->isVisible())
+            shown->reject();
+    });
+}
+
+QAbstractItemView* DayView(frmCalendar* calendar)
+{
+    return calendar->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+}
+
+// The centre of a day's cell in the calendar's table.
+QPoint CellCentre(frmCalendar* calendar, QDate day)
+{
+    QAbstractItemView* view = DayView(calendar);
+    const auto* model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (calendar->ui()->calMonth->DateOfCell(row, column) == day)
+                return view->visualRect(model->index(row, column)).center();
+    return {};
+}
+
+enum class Answer { Enter, Return, Escape, OK, Cancel, DoubleClick };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Answer)
+
+class CalendarWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void aFixedDialogOfTheHouse();
+    void pickOrLeave_data();
+    void pickOrLeave();
+    void rangeOfTheLists_data();
+    void rangeOfTheLists();
+    void phaseRunsFollowTheMonth_data();
+    void phaseRunsFollowTheMonth();
+    void mainWindowOpensItOnTheListsMonth_data();
+    void mainWindowOpensItOnTheListsMonth();
+    void mainWindowListsFollowThePick_data();
+    void mainWindowListsFollowThePick();
+};
+
+void CalendarWindowTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void CalendarWindowTest::aFixedDialogOfTheHouse()
+{
+    frmCalendar calendar;
+    QCOMPARE(calendar.windowTitle(), QStringLiteral("Lunetide v1.15"));
+    QVERIFY(!calendar.windowIcon().isNull());
+    QCOMPARE(calendar.minimumSize(), calendar.maximumSize());
+    QVERIFY(
+        !(calendar.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(calendar.ui()->cmdOK->isDefault());
+    QCOMPARE(calendar.ui()->cmdPrint->text(), QStringLiteral("&Print…"));
+}
+
+void CalendarWindowTest::pickOrLeave_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("picked");
+    QTest::newRow("Enter") << Answer::Enter << true;
+    QTest::newRow("Return") << Answer::Return << true;
+    QTest::newRow("OK") << Answer::OK << true;
+    QTest::newRow("double click") << Answer::DoubleClick << true;
+    QTest::newRow("Esc") << Answer::Escape << false;
+    QTest::newRow("Cancel") << Answer::Cancel << false;
+}
+
+// From 24 December 2026 the keys move to 23 December 2007 (a Page Up a month, Left a day); the
+// answer picks it or leaves without a day. A double click picks the day clicked.
+void CalendarWindowTest::pickOrLeave()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, picked);
+    WhileCalendarShown([answer](frmCalendar* calendar) {
+        QWidget* view = DayView(calendar);
+        for (int month = 0; month < 19 * 12; ++month)
+            QTest::keyClick(view, Qt::Key_PageUp);
+        QTest::keyClick(view, Qt::Key_Left);
+        switch (answer) {
+        case Answer::Enter:
+            QTest::keyClick(view, Qt::Key_Enter);
+            break;
+        case Answer::Return:
+            QTest::keyClick(view, Qt::Key_Return);
+            break;
+        case Answer::Escape:
+            QTest::keyClick(view, Qt::Key_Escape);
+            break;
+        case Answer::OK:
+            QTest::mouseClick(calendar->ui()->cmdOK, Qt::LeftButton);
+            break;
+        case Answer::Cancel:
+            QTest::mouseClick(calendar->ui()->cmdCancel, Qt::LeftButton);
+            break;
+        case Answer::DoubleClick: {
+            // Another day of the month on show: 2 December 2007.
+            const QPoint centre = CellCentre(calendar, QDate(2007, 12, 2));
+            QTest::mouseClick(DayView(calendar)->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(DayView(calendar)->viewport(), Qt::LeftButton, {}, centre);
+            break;
+        }
+        }
+    });
+    const std::optional<QDate> day =
+        frmCalendar::PickDay(nullptr, QDate(2026, 12, 24), QDate(2026, 12, 24), Hemisphere::North);
+    QCOMPARE(day.has_value(), picked);
+    if (picked)
+        QCOMPARE(*day, answer == Answer::DoubleClick ? QDate(2007, 12, 2) : QDate(2007, 12, 23));
+}
+
+void CalendarWindowTest::rangeOfTheLists_data()
+{
+    QTest::addColumn<QDate>("opening");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("shown");
+    QTest::newRow("first day, Page Up")
+        << QDate(1901, 1, 1) << int(Qt::Key_PageUp) << QDate(1901, 1, 1);
+    QTest::newRow("first day, Left") << QDate(1901, 1, 1) << int(Qt::Key_Left) << QDate(1901, 1, 1);
+    QTest::newRow("last day, Page Down")
+        << QDate(2050, 12, 31) << int(Qt::Key_PageDown) << QDate(2050, 12, 31);
+    QTest::newRow("last day, Right")
+        << QDate(2050, 12, 31) << int(Qt::Key_Right) << QDate(2050, 12, 31);
+    QTest::newRow("a clock after 2050") << QDate(2061, 5, 5) << 0 << QDate(2050, 12, 31);
+    QTest::newRow("a clock before 1901") << QDate(1899, 5, 5) << 0 << QDate(1901, 1, 1);
+}
+
+void CalendarWindowTest::rangeOfTheLists()
+{
+    QFETCH(QDate, opening);
+    QFETCH(int, key);
+    QFETCH(QDate, shown);
+    frmCalendar calendar;
+    calendar.ShowDay(opening);
+    if (key)
+        QTest::keyClick(DayView(&calendar), Qt::Key(key));
+    QCOMPARE(calendar.SelectedDay(), shown);
+    QCOMPARE(calendar.ui()->calMonth->ShownMonth().first, QDate(shown.year(), shown.month(), 1));
+}
+
+void CalendarWindowTest::phaseRunsFollowTheMonth_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("month");
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << QDate(2027, 1, 1);
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << QDate(2026, 11, 1);
+    QTest::newRow("Down a week into January") << int(Qt::Key_Down) << QDate(2027, 1, 1);
+    QTest::newRow("Home stays") << int(Qt::Key_Home) << QDate(2026, 12, 1);
+}
+
+void CalendarWindowTest::phaseRunsFollowTheMonth()
+{
+    QFETCH(int, key);
+    QFETCH(QDate, month);
+    frmCalendar calendar;
+    calendar.ShowDay(QDate(2026, 12, 28));
+    QTest::keyClick(DayView(&calendar), Qt::Key(key));
+    QCOMPARE(calendar.ui()->calMonth->ShownMonth().first, month);
+    QCOMPARE(calendar.ui()->lblPhaseRuns->text(),
+             ui::PhaseRunLines(ui::MoonsOfMonth(month)).join('\n'));
+}
+
+void CalendarWindowTest::mainWindowOpensItOnTheListsMonth_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QDate>("opening");
+    // Today is 4 March 2025.
+    QTest::newRow("lists as opened: today") << 1 << 1 << 1901 << QDate(2025, 3, 4);
+    QTest::newRow("a day of the lists") << 23 << 12 << 2007 << QDate(2007, 12, 23);
+    QTest::newRow("2 January 1901") << 2 << 1 << 1901 << QDate(1901, 1, 2);
+    QTest::newRow("1 February 1901") << 1 << 2 << 1901 << QDate(1901, 2, 1);
+    QTest::newRow("31 April: its last day") << 31 << 4 << 2010 << QDate(2010, 4, 30);
+    QTest::newRow("30 February 2001") << 30 << 2 << 2001 << QDate(2001, 2, 28);
+}
+
+void CalendarWindowTest::mainWindowOpensItOnTheListsMonth()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QDate, opening);
+    frmMain main;
+    main.SetTodaySource([] { return QDate(2025, 3, 4); });
+    main.Form_Load();
+    main.ui()->cboDate->setCurrentIndex(day - 1);
+    main.ui()->cboMonth->setCurrentIndex(month - 1);
+    main.ui()->cboYear->setCurrentIndex(year - 1901);
+    QDate shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* calendar = qobject_cast<frmCalendar*>(QApplication::activeModalWidget())) {
+            shown = calendar->SelectedDay();
+            calendar->reject();
+        }
+    });
+    main.ui()->mnuMoonCalendar->trigger();
+    QCOMPARE(shown, opening);
+    // Left without a day: the lists are as they were.
+    QCOMPARE(main.ui()->cboDate->currentIndex(), day - 1);
+    QCOMPARE(main.ui()->cboMonth->currentIndex(), month - 1);
+    QCOMPARE(main.ui()->cboYear->currentIndex(), year - 1901);
+}
+
+void CalendarWindowTest::mainWindowListsFollowThePick_data()
+{
+    QTest::addColumn<QDate>("picked");
+    QTest::newRow("first listed day") << QDate(1901, 1, 1);
+    QTest::newRow("a leap day") << QDate(2000, 2, 29);
+    QTest::newRow("full moon") << QDate(2007, 12, 23);
+    QTest::newRow("last listed day") << QDate(2050, 12, 31);
+}
+
+void CalendarWindowTest::mainWindowListsFollowThePick()
+{
+    QFETCH(QDate, picked);
+    frmMain main;
+    main.SetTodaySource([] { return QDate(2025, 3, 4); });
+    main.Form_Load();
+    QTimer::singleShot(0, [picked] {
+        if (auto* calendar = qobject_cast<frmCalendar*>(QApplication::activeModalWidget())) {
+            calendar->ShowDay(picked);
+            QTest::mouseClick(calendar->ui()->cmdOK, Qt::LeftButton);
+        }
+    });
+    main.ui()->mnuMoonCalendar->trigger();
+    QCOMPARE(main.ui()->cboDate->currentText(), QString::number(picked.day()));
+    QCOMPARE(main.ui()->cboMonth->currentText(), QLocale::c().monthName(picked.month()));
+    QCOMPARE(main.ui()->cboYear->currentText(), QString::number(picked.year()));
+}
+
+QTEST_MAIN(CalendarWindowTest)
+#include "test_calendar_window.moc"
