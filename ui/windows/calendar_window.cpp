@@ -2,6 +2,7 @@
 
 #include "ui/look/app_icon.h"
 #include "ui/look/look.h"
+#include "ui/widgets/centre_on_first_show.h"
 #include "ui/windows/message_box.h"
 #include "ui/windows/month_page.h"
 #include "ui_calendar_window.h"
@@ -40,7 +41,7 @@ frmCalendar::frmCalendar(QWidget* parent)
     ShowPhaseRuns();
 
     ui_->calMonth->setFocus();
-    ui::CentreOnScreen(this);
+    new ui::CentreOnFirstShow(this);
 }
 
 frmCalendar::~frmCalendar() = default;
