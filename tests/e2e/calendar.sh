@@ -3,7 +3,7 @@
 # dbus-run-session). Today is pinned to 24 December 2026, a Full Moon: the calendar opens from
 # the File menu (Alt+F, C) on today's month, every day cell names its date and phase, Page Up and
 # the arrows reach 23 December 2007, Enter picks it, the lists show it, and the reading is the
-# Full Moon. Esc leaves another opening without moving the lists.
+# Full Moon. Print to File writes the month's page; Esc leaves without moving the lists.
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 client() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_client.py" "$@"; }
@@ -17,11 +17,14 @@ launch_prefix=(env LD_PRELOAD="$faketime_library" FAKETIME="@2026-12-24 12:00:00
 launch
 main=$(wait_for_window "$launched" 'Lunetide v1\.15')
 
-# The window of the program other than the main window, once it shows.
-calendar_window() {
-    xdotool search --onlyvisible --pid "$launched" --name '^Lunetide v1\.15$' | grep -vx "$main" |
-        head -1
+# The program's showing windows other than those given, once one shows.
+other_window() {
+    local others
+    others=$(xdotool search --onlyvisible --pid "$launched") || return 1
+    for known; do others=$(grep -vx "$known" <<<"$others") || return 1; done
+    head -1 <<<"$others"
 }
+calendar_window() { other_window "$main"; }
 open_calendar() {
     press "$main" alt+f
     xdotool key c
@@ -43,6 +46,24 @@ for expected in "Tuesday 1 December 2026, Waning Moon" "Saturday 5 December 2026
     grep -qxF -- "$expected" <<<"$days" || fail "no day cell named \"$expected\": $(tr '\n' '|' <<<"$days")"
 done
 step "the day cells name their dates and phases"
+
+step "Print…, then Print in the print dialog: the month as a PDF in the home folder"
+press "$calendar" alt+p
+wait_until "$WINDOW_TIMEOUT" other_window "$main" "$calendar" >/dev/null || fail "Print… opened no dialog"
+print_dialog=$(other_window "$main" "$calendar")
+[[ $(title_of "$print_dialog") == Print ]] || fail "Print… opened \"$(title_of "$print_dialog")\""
+# The print dialog looks for printers after it shows: a key typed at once is lost. The key goes
+# to the window Qt keeps active (the X focus moved onto the dialog by hand loses it).
+sleep 2
+xdotool key Return
+pdf="$HOME/December 2026.pdf"
+wait_until "$WINDOW_TIMEOUT" test -s "$pdf" || fail "Print to File made no $pdf"
+page=$(pdftotext "$pdf" - | tr -s ' \n' ' ')
+for text in "December 2026" "Waning Moon" "Dark Moon" "New Moon" "Waxing Moon" "Full Moon" 31; do
+    [[ $page == *"$text"* ]] || fail "the printed page lacks \"$text\": $page"
+done
+wait_until "$WINDOW_TIMEOUT" is_not_viewable "$print_dialog" || fail "the print dialog stays"
+is_viewable "$calendar" || fail "printing closed the calendar"
 
 step "Esc closes it and leaves the lists"
 press "$calendar" Escape
