@@ -1,7 +1,6 @@
 #include "core/moon_age.h"
 #include "ui/widgets/month_moons.h"
 
-#include <QLocale>
 #include <QTest>
 
 using namespace lunetide;
@@ -14,11 +13,6 @@ private slots:
     void runLinesOfAMonth_data();
     void runLinesOfAMonth();
     void everyMonthOfTheListsIsCoveredByItsRuns();
-    void moonOnAnswersForItsOwnMonthOnly_data();
-    void moonOnAnswersForItsOwnMonthOnly();
-    void yearsWithoutFourDigitsHaveNoMoons();
-    void accessibleDayText_data();
-    void accessibleDayText();
 };
 
 void MonthMoonsTest::runLinesOfAMonth_data()
@@ -71,55 +65,6 @@ void MonthMoonsTest::everyMonthOfTheListsIsCoveredByItsRuns()
         }
         QCOMPARE(next, first.daysInMonth() + 1);
     }
-}
-
-void MonthMoonsTest::moonOnAnswersForItsOwnMonthOnly_data()
-{
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<int>("age"); // -1: none
-    QTest::newRow("first day") << QDate(2007, 12, 1) << MoonAgeOf(2007, 12, 1);
-    QTest::newRow("last day") << QDate(2007, 12, 31) << MoonAgeOf(2007, 12, 31);
-    QTest::newRow("the day before") << QDate(2007, 11, 30) << -1;
-    QTest::newRow("the day after") << QDate(2008, 1, 1) << -1;
-    QTest::newRow("a year later") << QDate(2008, 12, 23) << -1;
-    QTest::newRow("no date") << QDate() << -1;
-}
-
-void MonthMoonsTest::moonOnAnswersForItsOwnMonthOnly()
-{
-    QFETCH(QDate, date);
-    QFETCH(int, age);
-    const MonthMoons month = MoonsOfMonth(QDate(2007, 12, 23));
-    const Moon* moon = month.MoonOn(date);
-    QCOMPARE(moon ? moon->age : -1, age);
-}
-
-void MonthMoonsTest::yearsWithoutFourDigitsHaveNoMoons()
-{
-    for (const QDate& day : {QDate(999, 12, 1), QDate(10000, 1, 1)}) {
-        const MonthMoons month = MoonsOfMonth(day);
-        QVERIFY(month.moons.empty());
-        QVERIFY(PhaseRunLines(month).isEmpty());
-        QVERIFY(!month.MoonOn(day));
-    }
-    QVERIFY(!MoonsOfMonth(QDate()).first.isValid());
-}
-
-void MonthMoonsTest::accessibleDayText_data()
-{
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("full") << QDate(2026, 12, 24) << "Thursday 24 December 2026, Full Moon";
-    QTest::newRow("dark") << QDate(2026, 12, 5) << "Saturday 5 December 2026, Dark Moon";
-    QTest::newRow("first listed") << QDate(1901, 1, 1) << "Tuesday 1 January 1901, Waxing Moon";
-}
-
-void MonthMoonsTest::accessibleDayText()
-{
-    QFETCH(QDate, date);
-    QFETCH(QString, text);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QCOMPARE(AccessibleDayText(date, MoonOf(date.year(), date.month(), date.day()).phase), text);
 }
 
 QTEST_GUILESS_MAIN(MonthMoonsTest)

@@ -63,13 +63,8 @@ class CalendarWindowTest : public QObject {
 
 private slots:
     void initTestCase();
-    void aFixedDialogOfTheHouse();
     void pickOrLeave_data();
     void pickOrLeave();
-    void rangeOfTheLists_data();
-    void rangeOfTheLists();
-    void phaseRunsFollowTheMonth_data();
-    void phaseRunsFollowTheMonth();
     void mainWindowOpensItOnTheListsMonth_data();
     void mainWindowOpensItOnTheListsMonth();
     void mainWindowListsFollowThePick_data();
@@ -79,18 +74,6 @@ private slots:
 void CalendarWindowTest::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-}
-
-void CalendarWindowTest::aFixedDialogOfTheHouse()
-{
-    frmCalendar calendar;
-    QCOMPARE(calendar.windowTitle(), QStringLiteral("Lunetide v1.15"));
-    QVERIFY(!calendar.windowIcon().isNull());
-    QCOMPARE(calendar.minimumSize(), calendar.maximumSize());
-    QVERIFY(
-        !(calendar.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(calendar.ui()->cmdOK->isDefault());
-    QCOMPARE(calendar.ui()->cmdPrint->text(), QStringLiteral("&Print…"));
 }
 
 void CalendarWindowTest::pickOrLeave_data()
@@ -116,6 +99,9 @@ void CalendarWindowTest::pickOrLeave()
         for (int month = 0; month < 19 * 12; ++month)
             QTest::keyClick(view, Qt::Key_PageUp);
         QTest::keyClick(view, Qt::Key_Left);
+        // The phase runs below follow the month on show.
+        QCOMPARE(calendar->ui()->lblPhaseRuns->text(),
+                 ui::PhaseRunLines(ui::MoonsOfMonth(QDate(2007, 12, 1))).join('\n'));
         switch (answer) {
         case Answer::Enter:
             QTest::keyClick(view, Qt::Key_Enter);
@@ -146,57 +132,6 @@ void CalendarWindowTest::pickOrLeave()
     QCOMPARE(day.has_value(), picked);
     if (picked)
         QCOMPARE(*day, answer == Answer::DoubleClick ? QDate(2007, 12, 2) : QDate(2007, 12, 23));
-}
-
-void CalendarWindowTest::rangeOfTheLists_data()
-{
-    QTest::addColumn<QDate>("opening");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QDate>("shown");
-    QTest::newRow("first day, Page Up")
-        << QDate(1901, 1, 1) << int(Qt::Key_PageUp) << QDate(1901, 1, 1);
-    QTest::newRow("first day, Left") << QDate(1901, 1, 1) << int(Qt::Key_Left) << QDate(1901, 1, 1);
-    QTest::newRow("last day, Page Down")
-        << QDate(2050, 12, 31) << int(Qt::Key_PageDown) << QDate(2050, 12, 31);
-    QTest::newRow("last day, Right")
-        << QDate(2050, 12, 31) << int(Qt::Key_Right) << QDate(2050, 12, 31);
-    QTest::newRow("a clock after 2050") << QDate(2061, 5, 5) << 0 << QDate(2050, 12, 31);
-    QTest::newRow("a clock before 1901") << QDate(1899, 5, 5) << 0 << QDate(1901, 1, 1);
-}
-
-void CalendarWindowTest::rangeOfTheLists()
-{
-    QFETCH(QDate, opening);
-    QFETCH(int, key);
-    QFETCH(QDate, shown);
-    frmCalendar calendar;
-    calendar.ShowDay(opening);
-    if (key)
-        QTest::keyClick(DayView(&calendar), Qt::Key(key));
-    QCOMPARE(calendar.SelectedDay(), shown);
-    QCOMPARE(calendar.ui()->calMonth->ShownMonth().first, QDate(shown.year(), shown.month(), 1));
-}
-
-void CalendarWindowTest::phaseRunsFollowTheMonth_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QDate>("month");
-    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << QDate(2027, 1, 1);
-    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << QDate(2026, 11, 1);
-    QTest::newRow("Down a week into January") << int(Qt::Key_Down) << QDate(2027, 1, 1);
-    QTest::newRow("Home stays") << int(Qt::Key_Home) << QDate(2026, 12, 1);
-}
-
-void CalendarWindowTest::phaseRunsFollowTheMonth()
-{
-    QFETCH(int, key);
-    QFETCH(QDate, month);
-    frmCalendar calendar;
-    calendar.ShowDay(QDate(2026, 12, 28));
-    QTest::keyClick(DayView(&calendar), Qt::Key(key));
-    QCOMPARE(calendar.ui()->calMonth->ShownMonth().first, month);
-    QCOMPARE(calendar.ui()->lblPhaseRuns->text(),
-             ui::PhaseRunLines(ui::MoonsOfMonth(month)).join('\n'));
 }
 
 void CalendarWindowTest::mainWindowOpensItOnTheListsMonth_data()

@@ -147,9 +147,6 @@ void MonthPageTest::textsOfThePage()
     const QString runs = TextIn(printed.pdf, printed.layout.runs);
     for (const QString& phase : phases)
         QVERIFY2(runs.contains(phase), qPrintable(runs));
-    const QString page = TextIn(printed.pdf);
-    for (const QString& weekday : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
-        QVERIFY2(page.contains(weekday), qPrintable(page));
 }
 
 void MonthPageTest::oneMoonInEachDaysCell_data()
@@ -158,7 +155,6 @@ void MonthPageTest::oneMoonInEachDaysCell_data()
     QTest::addColumn<int>("hemisphere");
     QTest::newRow("December 2026, north") << QDate(2026, 12, 1) << int(Hemisphere::North);
     QTest::newRow("December 2026, south") << QDate(2026, 12, 1) << int(Hemisphere::South);
-    QTest::newRow("February 2001") << QDate(2001, 2, 1) << int(Hemisphere::North);
 }
 
 // Each day's cell holds one round mark, a moon, in its lower right; the cells of the grid that
