@@ -385,11 +385,11 @@ int Driver()
         rows[16].values << QString::number(lunetideIdle * 100, 'f', 3);
 
         const auto calendarFigures = [&](const QString& program, const QStringList& arguments) {
-            QProcess* child = StartChild(platform, program, arguments);
-            child->waitForFinished(-1);
-            const QList<QByteArray> f = child->readAll().trimmed().split(' ');
-            delete child;
-            return std::pair{f.value(1).toDouble(), f.value(2).toDouble()};
+            QProcess* timed = StartChild(platform, program, arguments);
+            timed->waitForFinished(-1);
+            const QList<QByteArray> figures = timed->readAll().trimmed().split(' ');
+            delete timed;
+            return std::pair{figures.value(1).toDouble(), figures.value(2).toDouble()};
         };
         const auto [plainOpen, plainMove] = calendarFigures(QStringLiteral("plain_calendar"), {});
         const auto [open, move] =

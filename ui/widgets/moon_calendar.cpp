@@ -8,11 +8,14 @@
 #include <QPainter>
 #include <QTextCharFormat>
 
+#include <algorithm>
+
 using namespace lunetide;
 
 namespace {
 
 constexpr int kPadding = 2;
+constexpr int kNumberWidth = 14; // the day's number, left of the moon
 
 // Qt's calendar may be asked for its table's accessible interface while it is being built: the
 // day texts must be in place before then.
@@ -31,10 +34,11 @@ MoonCalendar::MoonCalendar(QWidget* parent)
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     setGridVisible(true);
 
+    dayFont_ = ui::VerdanaFont(8.25, ui::Weight::Bold);
     QTextCharFormat header;
     header.setForeground(ui::colour::Orange);
     header.setBackground(ui::colour::Black);
-    header.setFont(ui::VerdanaFont(8.25, ui::Weight::Bold));
+    header.setFont(dayFont_);
     setHeaderTextFormat(header);
     // Saturdays and Sundays look like every other day; the pictures are painted by paintCell.
     QTextCharFormat plain;
@@ -113,7 +117,8 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
 
     const Moon* moon = month_.MoonOn(date);
     if (moon) {
-        const int side = std::max(0, std::min(rect.height(), rect.width() - 14) - 2 * kPadding);
+        const int side =
+            std::max(0, std::min(rect.height(), rect.width() - kNumberWidth) - 2 * kPadding);
         if (side > 0) {
             const QPoint topLeft(rect.right() - kPadding - side + 1,
                                  rect.top() + (rect.height() - side) / 2);
@@ -122,8 +127,7 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
         }
     }
 
-    QFont font = ui::VerdanaFont(8.25, ui::Weight::Bold);
-    painter->setFont(font);
+    painter->setFont(dayFont_);
     QColor number = selected ? ui::colour::Black : ui::colour::White;
     if (!moon || !enabled)
         number = ui::colour::Grey;

@@ -44,6 +44,7 @@ private:
     lunetide::ui::MonthMoons month_;
     lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
     QDate today_;
+    QFont dayFont_;
     // Pictures by picture number and side, for the current hemisphere and pixel ratio.
     mutable QHash<int, QPixmap> pictures_;
     mutable double picturesRatio_ = 0;
