@@ -67,8 +67,6 @@ private slots:
     void pickOrLeave();
     void mainWindowOpensItOnTheListsMonth_data();
     void mainWindowOpensItOnTheListsMonth();
-    void mainWindowListsFollowThePick_data();
-    void mainWindowListsFollowThePick();
 };
 
 void CalendarWindowTest::initTestCase()
@@ -174,33 +172,6 @@ void CalendarWindowTest::mainWindowOpensItOnTheListsMonth()
     QCOMPARE(main.ui()->cboDate->currentIndex(), day - 1);
     QCOMPARE(main.ui()->cboMonth->currentIndex(), month - 1);
     QCOMPARE(main.ui()->cboYear->currentIndex(), year - 1901);
-}
-
-void CalendarWindowTest::mainWindowListsFollowThePick_data()
-{
-    QTest::addColumn<QDate>("picked");
-    QTest::newRow("first listed day") << QDate(1901, 1, 1);
-    QTest::newRow("a leap day") << QDate(2000, 2, 29);
-    QTest::newRow("full moon") << QDate(2007, 12, 23);
-    QTest::newRow("last listed day") << QDate(2050, 12, 31);
-}
-
-void CalendarWindowTest::mainWindowListsFollowThePick()
-{
-    QFETCH(QDate, picked);
-    frmMain main;
-    main.SetTodaySource([] { return QDate(2025, 3, 4); });
-    main.Form_Load();
-    QTimer::singleShot(0, [picked] {
-        if (auto* calendar = qobject_cast<frmCalendar*>(QApplication::activeModalWidget())) {
-            calendar->ShowDay(picked);
-            QTest::mouseClick(calendar->ui()->cmdOK, Qt::LeftButton);
-        }
-    });
-    main.ui()->mnuMoonCalendar->trigger();
-    QCOMPARE(main.ui()->cboDate->currentText(), QString::number(picked.day()));
-    QCOMPARE(main.ui()->cboMonth->currentText(), QLocale::c().monthName(picked.month()));
-    QCOMPARE(main.ui()->cboYear->currentText(), QString::number(picked.year()));
 }
 
 QTEST_MAIN(CalendarWindowTest)

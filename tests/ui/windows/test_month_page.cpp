@@ -88,15 +88,6 @@ Marks MarksIn(const QImage& image, const QRectF& cell)
     return marks;
 }
 
-int Lightness(const QImage& image, const QRect& rect)
-{
-    int sum = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            sum += qGray(image.pixel(x, y));
-    return sum;
-}
-
 } // namespace
 
 class MonthPageTest : public QObject {
@@ -108,8 +99,6 @@ private slots:
     void textsOfThePage();
     void oneMoonInEachDaysCell_data();
     void oneMoonInEachDaysCell();
-    void litSideFollowsTheHemisphere_data();
-    void litSideFollowsTheHemisphere();
 };
 
 void MonthPageTest::initTestCase()
@@ -157,8 +146,7 @@ void MonthPageTest::oneMoonInEachDaysCell_data()
     QTest::newRow("December 2026, south") << QDate(2026, 12, 1) << int(Hemisphere::South);
 }
 
-// Each day's cell holds one round mark, a moon, in its lower right; the cells of the grid that
-// are no day of the month hold nothing.
+// Each day's cell holds one round mark, a moon, in its lower right.
 void MonthPageTest::oneMoonInEachDaysCell()
 {
     QFETCH(QDate, month);
@@ -181,42 +169,6 @@ void MonthPageTest::oneMoonInEachDaysCell()
         ++moons;
     }
     QCOMPARE(moons, month.daysInMonth());
-
-    // The grid's other cells, before the first day and after the last, are blank paper.
-    const QRectF first = printed.layout.days.front();
-    const QRectF last = printed.layout.days.back();
-    const QRectF before(first.left() - first.width(), first.top(), first.width(), first.height());
-    const QRectF after = last.translated(last.width(), 0);
-    for (const QRectF& blank : {before, after})
-        if (blank.left() >= printed.layout.weekdays.left() - 1 &&
-            blank.right() <= printed.layout.weekdays.right() + 1)
-            QCOMPARE(MarksIn(image, blank).count, 0);
-}
-
-void MonthPageTest::litSideFollowsTheHemisphere_data()
-{
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("hemisphere");
-    QTest::addColumn<bool>("litOnTheRight");
-    // 19 December 2026 waxes, 29 December wanes.
-    QTest::newRow("waxing, north") << 19 << int(Hemisphere::North) << true;
-    QTest::newRow("waxing, south") << 19 << int(Hemisphere::South) << false;
-    QTest::newRow("waning, north") << 29 << int(Hemisphere::North) << false;
-    QTest::newRow("waning, south") << 29 << int(Hemisphere::South) << true;
-}
-
-void MonthPageTest::litSideFollowsTheHemisphere()
-{
-    QFETCH(int, day);
-    QFETCH(int, hemisphere);
-    QFETCH(bool, litOnTheRight);
-    QTemporaryDir dir;
-    const PrintedMonth printed = Print(dir, QDate(2026, 12, 1), Hemisphere(hemisphere));
-    const QImage image = Raster(printed.pdf);
-    const QRect moon = MarksIn(image, printed.layout.days[std::size_t(day - 1)]).box;
-    const QRect left(moon.topLeft(), QSize(moon.width() / 2, moon.height()));
-    const QRect right = left.translated(moon.width() - left.width(), 0);
-    QCOMPARE(Lightness(image, right) > Lightness(image, left), litOnTheRight);
 }
 
 QTEST_MAIN(MonthPageTest)
