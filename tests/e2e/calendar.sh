@@ -52,9 +52,10 @@ press "$calendar" alt+p
 wait_until "$WINDOW_TIMEOUT" other_window "$main" "$calendar" >/dev/null || fail "Print… opened no dialog"
 print_dialog=$(other_window "$main" "$calendar")
 [[ $(title_of "$print_dialog") == Print ]] || fail "Print… opened \"$(title_of "$print_dialog")\""
-# The print dialog looks for printers after it shows: a key typed at once is lost. The key goes
-# to the window Qt keeps active (the X focus moved onto the dialog by hand loses it).
-sleep 2
+# Keys typed before Qt has given the dialog the X focus are lost; the X focus moved onto it by hand
+# does not make Qt take them either.
+has_focus() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
+wait_until "$WINDOW_TIMEOUT" has_focus "$print_dialog" || fail "the print dialog never took the focus"
 xdotool key Return
 pdf="$HOME/December 2026.pdf"
 wait_until "$WINDOW_TIMEOUT" test -s "$pdf" || fail "Print to File made no $pdf"
