@@ -5,16 +5,23 @@
 // showing one label, the floor (the main window's own form with its style sheet removed, the
 // widgets every start-up of Lunetide has to build and paint) and Lunetide's own start-up.
 //
-// Without arguments it is the driver: it runs those programs and itself (for the requests) as
-// child processes, on the offscreen platform and, when DISPLAY is set, on X11, and prints one
-// table.
+// The calendar's opening and its move to the next month are timed against a plain QCalendarWidget
+// program (plain_calendar) showing the same month.
+//
+// Without arguments it is the driver: it runs those programs and itself (for the requests and the
+// calendar) as child processes, on the offscreen platform and, when DISPLAY is set, on X11, and
+// prints one table.
+
+#include "calendar_timing.h"
 
 #include "app/forms.h"
 #include "app/startup.h"
 #include "ui/look/look.h"
+#include "ui/windows/calendar_window.h"
 #include "ui/windows/display_window.h"
 #include "ui/windows/main_window.h"
 
+#include "ui_calendar_window.h"
 #include "ui_display_window.h"
 #include "ui_main_window.h"
 
@@ -180,6 +187,24 @@ int ChildRequests()
     std::_Exit(0);
 }
 
+// Child: the calendar window opened and moved a month at a time.
+int ChildCalendar()
+{
+    int argc = 1;
+    char name[] = "lunetide_bench";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    lunetide::ui::InstallFontSubstitutes();
+    const int status = calendar_timing::Measure(
+        [] {
+            auto* calendar = new frmCalendar;
+            calendar->ShowDay(QDate(2026, 12, 24));
+            return calendar;
+        },
+        [](QWidget* window) { return static_cast<frmCalendar*>(window)->ui()->calMonth; });
+    std::_Exit(status);
+}
+
 // ---- driver ----
 
 // The children's private runtime folder when the environment names none, so that Qt has nothing
@@ -321,6 +346,12 @@ int Driver()
         {"resident growth over the cycles (MiB)", {}, "<= 1"},
         {"idle CPU, bare window (% of a core)", {}, ""},
         {"idle CPU, Lunetide (% of a core)", {}, "< 0.2"},
+        {"calendar open, plain QCalendarWidget (ms)", {}, ""},
+        {"calendar open, Lunetide (ms)", {}, ""},
+        {"calendar open ratio", {}, ""},
+        {"month move, plain QCalendarWidget (ms)", {}, ""},
+        {"month move, Lunetide (ms)", {}, ""},
+        {"month move ratio", {}, "<= 2.00"},
     };
     for (const QString& platform : platforms) {
         const auto startups = MeasureStartups(platform);
@@ -352,6 +383,23 @@ int Driver()
         const auto [bareIdle, lunetideIdle] = MeasureIdle(platform);
         rows[15].values << QString::number(bareIdle * 100, 'f', 3);
         rows[16].values << QString::number(lunetideIdle * 100, 'f', 3);
+
+        const auto calendarFigures = [&](const QString& program, const QStringList& arguments) {
+            QProcess* timed = StartChild(platform, program, arguments);
+            timed->waitForFinished(-1);
+            const QList<QByteArray> figures = timed->readAll().trimmed().split(' ');
+            delete timed;
+            return std::pair{figures.value(1).toDouble(), figures.value(2).toDouble()};
+        };
+        const auto [plainOpen, plainMove] = calendarFigures(QStringLiteral("plain_calendar"), {});
+        const auto [open, move] =
+            calendarFigures(QStringLiteral("lunetide_bench"), {QStringLiteral("--calendar")});
+        rows[17].values << QString::number(plainOpen, 'f', 2);
+        rows[18].values << QString::number(open, 'f', 2);
+        rows[19].values << QString::number(open / plainOpen, 'f', 2);
+        rows[20].values << QString::number(plainMove, 'f', 3);
+        rows[21].values << QString::number(move, 'f', 3);
+        rows[22].values << QString::number(move / plainMove, 'f', 2);
     }
     for (const Row& row : rows) {
         out << qSetFieldWidth(44) << Qt::left << row.measure << qSetFieldWidth(14) << Qt::right;
@@ -368,5 +416,7 @@ int main(int argc, char* argv[])
 {
     if (argc > 1 && QByteArray(argv[1]) == "--requests")
         return ChildRequests();
+    if (argc > 1 && QByteArray(argv[1]) == "--calendar")
+        return ChildCalendar();
     return Driver();
 }

@@ -20,6 +20,9 @@ depends=$(dpkg-deb -f "${debs[0]}" Depends)
 for needed in qt6-qpa-plugins fonts-dejavu-core; do
     [[ ", $depends," == *", $needed,"* ]] || { echo "FAIL: Depends lacks $needed: $depends" >&2; exit 1; }
 done
+# What dpkg-shlibdeps must find in the programs themselves: the calendar prints through Qt Print
+# Support.
+[[ $depends == *"libqt6printsupport6 "* ]] || { echo "FAIL: Depends lacks Qt Print Support: $depends" >&2; exit 1; }
 
 # Links open through xdg-open.
 recommends=$(dpkg-deb -f "${debs[0]}" Recommends)

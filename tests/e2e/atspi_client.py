@@ -4,6 +4,10 @@
     atspi_client.py press-link TEXT    press the first link whose name starts with TEXT
     atspi_client.py reading  press the reading button and check the display window's picture
     atspi_client.py labels   print the texts of the main window's labels, one a line
+    atspi_client.py calendar-day     print the name of the calendar's selected day
+    atspi_client.py calendar-days    print the names of the calendar's day cells, one a line
+    atspi_client.py lists    print the main window's Date, Month and Year lists' values
+    atspi_client.py display-labels   print the texts of the showing display window's labels
 
 Every check that fails prints FAIL: ... and ends with status 1.
 """
@@ -162,5 +166,54 @@ def labels():
         print(node.name)
 
 
+def calendar_table():
+    """The day table of the showing calendar, inside the calendar (a table of two children)."""
+    def find():
+        for frame in application():
+            if frame is None or not frame.getState().contains(pyatspi.STATE_SHOWING):
+                continue
+            tables = [t for t in nodes(frame, pyatspi.ROLE_TABLE) if t.childCount > 7]
+            if tables:
+                return tables[0]
+        return None
+    return wait_for(find, "the calendar's table")
+
+
+def day_cells(table):
+    return [table.getChildAtIndex(i) for i in range(table.childCount)
+            if table.getChildAtIndex(i) is not None]
+
+
+def calendar_day():
+    cells = [c for c in day_cells(calendar_table())
+             if c.getState().contains(pyatspi.STATE_SELECTED)]
+    if len(cells) != 1:
+        fail(f"expected one selected day, found {[c.name for c in cells]}")
+    print(cells[0].name)
+
+
+def calendar_days():
+    for cell in day_cells(calendar_table()):
+        print(cell.name)
+
+
+def lists():
+    top = window("Lunetide v1.15")
+    values = {tuple(labelled_by(n))[:1]: n.name for n in nodes(top, pyatspi.ROLE_COMBO_BOX)}
+    print(" ".join(values.get((heading,), "?") for heading in ("Date", "Month", "Year")))
+
+
+def display_labels():
+    def find():
+        for frame in application():
+            if (frame is not None and frame.getState().contains(pyatspi.STATE_SHOWING)
+                    and has_button(frame, "Back")):
+                return frame
+        return None
+    for node in nodes(wait_for(find, "the display window"), pyatspi.ROLE_LABEL):
+        print(node.name)
+
+
 {"main": main_window, "press-link": lambda: press_link(sys.argv[2]), "reading": reading,
- "labels": labels}[sys.argv[1]]()
+ "labels": labels, "calendar-day": calendar_day, "calendar-days": calendar_days, "lists": lists,
+ "display-labels": display_labels}[sys.argv[1]]()

@@ -88,7 +88,7 @@ wait_until() {
 # for at least one to be mapped.
 wait_for_window() {
     local pid=$1 title=$2
-    timeout "$WINDOW_TIMEOUT" xdotool search --sync --onlyvisible --pid "$pid" --name "^$title\$" ||
+    timeout "$WINDOW_TIMEOUT" xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$title\$" ||
         fail "no visible window \"$title\" of process $pid within $WINDOW_TIMEOUT s"
 }
 

@@ -14,6 +14,7 @@
 #include "ui/widgets/keyboard_focus_mark.h"
 #include "ui/widgets/label_fit.h"
 #include "ui/widgets/moon_picture_box.h"
+#include "ui/windows/calendar_window.h"
 #include "ui/windows/message_box.h"
 #include "ui/windows/shared_menus.h"
 #include "web/links.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -137,6 +139,7 @@ void frmMain::ConnectMenusAndLabels()
             &frmMain::cmdCalculateMoonPhase_Click);
     connect(ui_->mnuSouthernHemisphere, &QAction::triggered, this,
             &frmMain::mnuSouthernHemisphere_Click);
+    connect(ui_->mnuMoonCalendar, &QAction::triggered, this, &frmMain::mnuMoonCalendar_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
     lunetide::ui::ConnectSharedMenus(this, *ui_);
 
@@ -277,6 +280,27 @@ void frmMain::cmdCalculateMoonPhase_Click()
         kind ? RequestFor(date, *kind, clock_(), lastSignReading_) : ReadingRequest{};
     request.hemisphere = hemisphere_;
     emit readingRequested(request);
+}
+
+void frmMain::mnuMoonCalendar_Click()
+{
+    const int year = ui_->cboYear->currentText().toInt();
+    const int month = ui_->cboMonth->currentIndex() + 1;
+    const int day = ui_->cboDate->currentIndex() + 1;
+    const QDate today = today_();
+    QDate opening = today;
+    const bool listsAsOpened = year == kFirstYear && month == 1 && day == 1;
+    if (!listsAsOpened && year >= kFirstYear && month >= 1) {
+        // A day the month lacks (31 April) opens on the month's last day.
+        const QDate first(year, month, 1);
+        opening = first.addDays(std::min(day, first.daysInMonth()) - 1);
+    }
+    const std::optional<QDate> picked = frmCalendar::PickDay(this, opening, today, hemisphere_);
+    if (!picked)
+        return;
+    ui_->cboDate->setCurrentIndex(picked->day() - 1);
+    ui_->cboMonth->setCurrentIndex(picked->month() - 1);
+    ui_->cboYear->setCurrentIndex(picked->year() - kFirstYear);
 }
 
 void frmMain::BringOfferToFront(Offer offer)

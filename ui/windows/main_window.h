@@ -55,6 +55,11 @@ public:
     // The reading button's work; File > Moon Magick Reading runs it too.
     void cmdCalculateMoonPhase_Click();
 
+    // File > Moon Calendar: a month of moons, opened on the month of the date in the lists (on
+    // today's while they hold the 1 January 1901 they open with); the day picked there moves the
+    // lists to it.
+    void mnuMoonCalendar_Click();
+
     // Brings one of the two offer labels of the bottom strip to the front.
     enum class Offer { CoBrand, FullBrand };
     void BringOfferToFront(Offer offer);

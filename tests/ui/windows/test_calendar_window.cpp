@@ -1,0 +1,178 @@
+#include "ui/widgets/month_moons.h"
+#include "ui/windows/calendar_window.h"
+#include "ui/windows/main_window.h"
+#include "ui_calendar_window.h"
+#include "ui_main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace lunetide;
+
+namespace {
+
+// Lets the steps act on the calendar that is modal when the event loop next runs, and closes it
+// if they leave it open, so that a failing step cannot hang the test.
+void WhileCalendarShown(const std::function<void(frmCalendar*)>& steps)
+{
+    QTimer::singleShot(0, [steps] {
+        QPointer<frmCalendar> shown = qobject_cast<frmCalendar*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        if (QTest::qWaitForWindowActive(shown))
+            steps(shown);
+        if (shown && shown->isVisible())
+            shown->reject();
+    });
+}
+
+QAbstractItemView* DayView(frmCalendar* calendar)
+{
+    return calendar->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+}
+
+// The centre of a day's cell in the calendar's table.
+QPoint CellCentre(frmCalendar* calendar, QDate day)
+{
+    QAbstractItemView* view = DayView(calendar);
+    const auto* model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (calendar->ui()->calMonth->DateOfCell(row, column) == day)
+                return view->visualRect(model->index(row, column)).center();
+    return {};
+}
+
+enum class Answer { Enter, Return, Escape, OK, Cancel, DoubleClick };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Answer)
+
+class CalendarWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pickOrLeave_data();
+    void pickOrLeave();
+    void mainWindowOpensItOnTheListsMonth_data();
+    void mainWindowOpensItOnTheListsMonth();
+};
+
+void CalendarWindowTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void CalendarWindowTest::pickOrLeave_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("picked");
+    QTest::newRow("Enter") << Answer::Enter << true;
+    QTest::newRow("Return") << Answer::Return << true;
+    QTest::newRow("OK") << Answer::OK << true;
+    QTest::newRow("double click") << Answer::DoubleClick << true;
+    QTest::newRow("Esc") << Answer::Escape << false;
+    QTest::newRow("Cancel") << Answer::Cancel << false;
+}
+
+// From 24 December 2026 the keys move to 23 December 2007 (a Page Up a month, Left a day); the
+// answer picks it or leaves without a day. A double click picks the day clicked.
+void CalendarWindowTest::pickOrLeave()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, picked);
+    WhileCalendarShown([answer](frmCalendar* calendar) {
+        QWidget* view = DayView(calendar);
+        for (int month = 0; month < 19 * 12; ++month)
+            QTest::keyClick(view, Qt::Key_PageUp);
+        QTest::keyClick(view, Qt::Key_Left);
+        // The phase runs below follow the month on show.
+        QCOMPARE(calendar->ui()->lblPhaseRuns->text(),
+                 ui::PhaseRunLines(ui::MoonsOfMonth(QDate(2007, 12, 1))).join('\n'));
+        switch (answer) {
+        case Answer::Enter:
+            QTest::keyClick(view, Qt::Key_Enter);
+            break;
+        case Answer::Return:
+            QTest::keyClick(view, Qt::Key_Return);
+            break;
+        case Answer::Escape:
+            QTest::keyClick(view, Qt::Key_Escape);
+            break;
+        case Answer::OK:
+            QTest::mouseClick(calendar->ui()->cmdOK, Qt::LeftButton);
+            break;
+        case Answer::Cancel:
+            QTest::mouseClick(calendar->ui()->cmdCancel, Qt::LeftButton);
+            break;
+        case Answer::DoubleClick: {
+            // Another day of the month on show: 2 December 2007.
+            const QPoint centre = CellCentre(calendar, QDate(2007, 12, 2));
+            QTest::mouseClick(DayView(calendar)->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(DayView(calendar)->viewport(), Qt::LeftButton, {}, centre);
+            break;
+        }
+        }
+    });
+    const std::optional<QDate> day =
+        frmCalendar::PickDay(nullptr, QDate(2026, 12, 24), QDate(2026, 12, 24), Hemisphere::North);
+    QCOMPARE(day.has_value(), picked);
+    if (picked)
+        QCOMPARE(*day, answer == Answer::DoubleClick ? QDate(2007, 12, 2) : QDate(2007, 12, 23));
+}
+
+void CalendarWindowTest::mainWindowOpensItOnTheListsMonth_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QDate>("opening");
+    // Today is 4 March 2025.
+    QTest::newRow("lists as opened: today") << 1 << 1 << 1901 << QDate(2025, 3, 4);
+    QTest::newRow("a day of the lists") << 23 << 12 << 2007 << QDate(2007, 12, 23);
+    QTest::newRow("2 January 1901") << 2 << 1 << 1901 << QDate(1901, 1, 2);
+    QTest::newRow("1 February 1901") << 1 << 2 << 1901 << QDate(1901, 2, 1);
+    QTest::newRow("31 April: its last day") << 31 << 4 << 2010 << QDate(2010, 4, 30);
+    QTest::newRow("30 February 2001") << 30 << 2 << 2001 << QDate(2001, 2, 28);
+}
+
+void CalendarWindowTest::mainWindowOpensItOnTheListsMonth()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QDate, opening);
+    frmMain main;
+    main.SetTodaySource([] { return QDate(2025, 3, 4); });
+    main.Form_Load();
+    main.ui()->cboDate->setCurrentIndex(day - 1);
+    main.ui()->cboMonth->setCurrentIndex(month - 1);
+    main.ui()->cboYear->setCurrentIndex(year - 1901);
+    QDate shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* calendar = qobject_cast<frmCalendar*>(QApplication::activeModalWidget())) {
+            shown = calendar->SelectedDay();
+            calendar->reject();
+        }
+    });
+    main.ui()->mnuMoonCalendar->trigger();
+    QCOMPARE(shown, opening);
+    // Left without a day: the lists are as they were.
+    QCOMPARE(main.ui()->cboDate->currentIndex(), day - 1);
+    QCOMPARE(main.ui()->cboMonth->currentIndex(), month - 1);
+    QCOMPARE(main.ui()->cboYear->currentIndex(), year - 1901);
+}
+
+QTEST_MAIN(CalendarWindowTest)
+#include "test_calendar_window.moc"

@@ -1,0 +1,144 @@
+#include "ui/widgets/moon_calendar.h"
+
+#include "ui/look/look.h"
+#include "ui/look/moon_pictures.h"
+#include "ui/widgets/calendar_accessible.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QTextCharFormat>
+
+#include <algorithm>
+
+using namespace lunetide;
+
+namespace {
+
+constexpr int kPadding = 2;
+constexpr int kNumberWidth = 14; // the day's number, left of the moon
+
+// Qt's calendar may be asked for its table's accessible interface while it is being built: the
+// day texts must be in place before then.
+QWidget* WithDayTexts(QWidget* parent)
+{
+    ui::InstallCalendarAccessible();
+    return parent;
+}
+
+} // namespace
+
+MoonCalendar::MoonCalendar(QWidget* parent)
+    : QCalendarWidget(WithDayTexts(parent)), today_(QDate::currentDate())
+{
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    setGridVisible(true);
+
+    dayFont_ = ui::VerdanaFont(8.25, ui::Weight::Bold);
+    QTextCharFormat header;
+    header.setForeground(ui::colour::Orange);
+    header.setBackground(ui::colour::Black);
+    header.setFont(dayFont_);
+    setHeaderTextFormat(header);
+    // Saturdays and Sundays look like every other day; the pictures are painted by paintCell.
+    QTextCharFormat plain;
+    for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday})
+        setWeekdayTextFormat(day, plain);
+
+    connect(this, &QCalendarWidget::currentPageChanged, this, &MoonCalendar::FollowPage);
+    FollowPage(yearShown(), monthShown());
+}
+
+void MoonCalendar::SetHemisphere(Hemisphere hemisphere)
+{
+    if (hemisphere == hemisphere_)
+        return;
+    hemisphere_ = hemisphere;
+    pictures_.clear();
+    update();
+}
+
+void MoonCalendar::SetToday(QDate today)
+{
+    today_ = today;
+    update();
+}
+
+void MoonCalendar::FollowPage(int year, int month)
+{
+    month_ = ui::MoonsOfMonth(QDate(year, month, 1));
+    emit shownMonthChanged();
+}
+
+QDate MoonCalendar::DateOfCell(int row, int column) const
+{
+    const auto* view = findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+    if (!view || !view->model())
+        return {};
+    const int headerRows = horizontalHeaderFormat() == NoHorizontalHeader ? 0 : 1;
+    const int headerColumns = verticalHeaderFormat() == NoVerticalHeader ? 0 : 1;
+    const int week = row - headerRows;
+    if (week < 0 || column < headerColumns)
+        return {};
+    const int day = view->model()->index(row, column).data(Qt::DisplayRole).toInt();
+    if (day < 1)
+        return {};
+    // The first week may begin in the month before, the last two may end in the month after.
+    QDate month(yearShown(), monthShown(), 1);
+    if (week == 0 && day > 7)
+        month = month.addMonths(-1);
+    else if (week >= 4 && day < 15)
+        month = month.addMonths(1);
+    return QDate(month.year(), month.month(), day);
+}
+
+QPixmap MoonCalendar::Picture(const Moon& moon, int side, double ratio) const
+{
+    if (ratio != picturesRatio_) {
+        pictures_.clear();
+        picturesRatio_ = ratio;
+    }
+    const int key = moon.picture * 10000 + side;
+    auto found = pictures_.constFind(key);
+    if (found != pictures_.constEnd())
+        return *found;
+    return pictures_[key] = ui::MoonSquare(SeenFrom(moon.shape, hemisphere_), side, ratio);
+}
+
+// A cell: black, or orange when selected; the day's number in its top left corner, its moon to
+// the right; today framed in cyan. Days of the months before and after show their number only,
+// greyed.
+void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+{
+    painter->save();
+    const bool selected = date == selectedDate();
+    const bool enabled = date >= minimumDate() && date <= maximumDate();
+    painter->fillRect(rect, selected ? ui::colour::Orange : ui::colour::Black);
+
+    const Moon* moon = month_.MoonOn(date);
+    if (moon) {
+        const int side =
+            std::max(0, std::min(rect.height(), rect.width() - kNumberWidth) - 2 * kPadding);
+        if (side > 0) {
+            const QPoint topLeft(rect.right() - kPadding - side + 1,
+                                 rect.top() + (rect.height() - side) / 2);
+            painter->drawPixmap(topLeft,
+                                Picture(*moon, side, painter->device()->devicePixelRatioF()));
+        }
+    }
+
+    painter->setFont(dayFont_);
+    QColor number = selected ? ui::colour::Black : ui::colour::White;
+    if (!moon || !enabled)
+        number = ui::colour::Grey;
+    painter->setPen(number);
+    painter->drawText(rect.adjusted(kPadding + 1, kPadding, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                      QString::number(date.day()));
+
+    if (date == today_) {
+        painter->setPen(QPen(ui::colour::Cyan, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    }
+    painter->restore();
+}

@@ -1,0 +1,108 @@
+#include "ui/windows/calendar_window.h"
+
+#include "ui/look/app_icon.h"
+#include "ui/look/look.h"
+#include "ui/widgets/centre_on_first_show.h"
+#include "ui/windows/message_box.h"
+#include "ui/windows/month_page.h"
+#include "ui_calendar_window.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+using namespace lunetide;
+
+namespace {
+
+// The days the date lists of the main window offer.
+const QDate kFirstDay(1901, 1, 1);
+const QDate kLastDay(2050, 12, 31);
+
+} // namespace
+
+frmCalendar::frmCalendar(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::frmCalendar>())
+{
+    ui::SetFixedWindowFlags(this);
+    ui_->setupUi(this);
+    ui::MakeFixedWindow(this);
+    setWindowTitle(ui::kWindowCaption);
+    setWindowIcon(ui::AppIcon());
+
+    ui_->calMonth->setDateRange(kFirstDay, kLastDay);
+    connect(ui_->calMonth, &MoonCalendar::shownMonthChanged, this, &frmCalendar::ShowPhaseRuns);
+    // Enter and a double click on a day.
+    connect(ui_->calMonth, &QCalendarWidget::activated, this, &QDialog::accept);
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->cmdPrint, &QPushButton::clicked, this, &frmCalendar::cmdPrint_Click);
+    ShowPhaseRuns();
+
+    ui_->calMonth->setFocus();
+    new ui::CentreOnFirstShow(this);
+}
+
+frmCalendar::~frmCalendar() = default;
+
+void frmCalendar::ShowDay(QDate day)
+{
+    ui_->calMonth->setSelectedDate(day);
+    ui_->calMonth->setCurrentPage(ui_->calMonth->selectedDate().year(),
+                                  ui_->calMonth->selectedDate().month());
+}
+
+void frmCalendar::SetToday(QDate today)
+{
+    ui_->calMonth->SetToday(today);
+}
+
+void frmCalendar::SetHemisphere(Hemisphere hemisphere)
+{
+    ui_->calMonth->SetHemisphere(hemisphere);
+}
+
+QDate frmCalendar::SelectedDay() const
+{
+    return ui_->calMonth->selectedDate();
+}
+
+std::optional<QDate> frmCalendar::PickDay(QWidget* parent, QDate opening, QDate today,
+                                          Hemisphere hemisphere)
+{
+    frmCalendar calendar(parent);
+    calendar.SetHemisphere(hemisphere);
+    calendar.SetToday(today);
+    calendar.ShowDay(opening);
+    if (calendar.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return calendar.SelectedDay();
+}
+
+void frmCalendar::ShowPhaseRuns()
+{
+    ui_->lblPhaseRuns->setText(ui::PhaseRunLines(ui_->calMonth->ShownMonth()).join('\n'));
+}
+
+// The month on show, printed as one page; "Print to File" in the dialog gives a PDF.
+void frmCalendar::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const ui::MonthMoons& month = ui_->calMonth->ShownMonth();
+    printer.setDocName(QLocale().standaloneMonthName(month.first.month()) + QLatin1Char(' ') +
+                       QString::number(month.first.year()));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        const QRectF page(QPointF(0, 0),
+                          printer.pageLayout().paintRectPixels(printer.resolution()).size());
+        ui::PaintMonthPage(painter, page, month.first, ui_->calMonth->hemisphere());
+        printed = painter.end();
+    }
+    if (!printed)
+        ui::ShowCritical(this, QStringLiteral("The month could not be printed."));
+}

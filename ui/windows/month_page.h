@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/hemisphere.h"
+
+#include <QDate>
+#include <QRectF>
+
+#include <vector>
+
+class QPainter;
+
+// The printed month: the month's name and year, a week grid with each day's number and moon, and
+// the month's phase runs, in black on white, laid out on whatever page rectangle it is given and
+// drawn at the painter's resolution.
+
+namespace lunetide::ui {
+
+struct MonthPageLayout {
+    QRectF title;
+    QRectF weekdays;
+    std::vector<QRectF> days; // one a day of the month, day 1 first
+    QRectF runs;
+};
+
+// Where everything of the month of the given day goes on a page; the week starts on the locale's
+// first day.
+MonthPageLayout LayOutMonthPage(const QRectF& page, QDate month);
+
+void PaintMonthPage(QPainter& painter, const QRectF& page, QDate month, Hemisphere hemisphere);
+
+} // namespace lunetide::ui
