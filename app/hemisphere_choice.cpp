@@ -4,11 +4,10 @@
 
 #include <QDir>
 
-void UseSettingsForHemisphere(Forms::Sources& sources)
+void UseSettingsForHemisphere(Forms::Sources& sources, UserSettings& settings)
 {
-    sources.hemisphere = [] { return ChosenHemisphere(UserSettings()); };
-    sources.storeHemisphere = [](lunetide::Hemisphere hemisphere) {
-        UserSettings settings;
+    sources.hemisphere = [&settings] { return ChosenHemisphere(settings); };
+    sources.storeHemisphere = [&settings](lunetide::Hemisphere hemisphere) {
         if (settings.SetHemisphere(hemisphere))
             return QString();
         return QStringLiteral("Lunetide cannot store the choice of hemisphere in\n%1.\nThe moon is "

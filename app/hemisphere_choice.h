@@ -2,7 +2,10 @@
 
 #include "app/forms.h"
 
+class UserSettings;
+
 // The moon is drawn as the user sees it: the hemisphere comes from the settings file (or, without a
 // choice there, from the time zone) when the main window is made, and File > Southern Hemisphere
 // stores the user's choice in the settings file.
-void UseSettingsForHemisphere(Forms::Sources& sources);
+// The settings are read once for the run and must outlive the sources.
+void UseSettingsForHemisphere(Forms::Sources& sources, UserSettings& settings);

@@ -6,6 +6,7 @@
 #include "command_line/command_line_answer.h"
 #include "command_line/start_checks.h"
 #include "command_line/windowed_command_line.h"
+#include "settings/user_settings.h"
 #include "ui/look/app_icon.h"
 #include "ui/look/font_warm_up.h"
 #include "ui/look/look.h"
@@ -55,13 +56,14 @@ int main(int argc, char* argv[])
     lunetide::ui::InstallFontSubstitutes();
 
     SingleInstance instance;
+    UserSettings settings;
     int status = 0;
     {
         Forms::Sources sources;
-        UseSettingsForHemisphere(sources);
+        UseSettingsForHemisphere(sources, settings);
         Forms forms(sources);
         const TerminationSignals endOnSignal([&forms] { forms.EndApplication(); });
-        if (RunStartup(forms, RealStartupServices(instance)))
+        if (RunStartup(forms, RealStartupServices(instance, settings)))
             status = QApplication::exec();
         // Windows unloaded on the way out are deleted here rather than leaked.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

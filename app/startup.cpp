@@ -51,7 +51,7 @@ bool RunStartup(Forms& forms, const StartupServices& services)
     return !forms.hasEnded();
 }
 
-StartupServices RealStartupServices(SingleInstance& instance)
+StartupServices RealStartupServices(SingleInstance& instance, UserSettings& settings)
 {
     auto generator = std::make_shared<QRandomGenerator>(
         static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
@@ -73,8 +73,7 @@ StartupServices RealStartupServices(SingleInstance& instance)
     services.tellAlreadyRunning = [](const QString& text) {
         lunetide::ui::ShowInformation(nullptr, text);
     };
-    services.updateReminder = [] {
-        UserSettings settings;
+    services.updateReminder = [&settings] {
         UpdateReminder(
             settings, QDate::currentDate(),
             [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },

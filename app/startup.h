@@ -7,6 +7,7 @@
 
 class Forms;
 class SingleInstance;
+class UserSettings;
 
 // The start-up sequence: refuse a second copy, seed the random generator, remind about updates,
 // show the main window, hide the start-up window, and bring one of the two offer labels to the
@@ -23,6 +24,6 @@ struct StartupServices {
 // copy is running, or the application was ended meanwhile).
 bool RunStartup(Forms& forms, const StartupServices& services);
 
-// The services of a real run: the lock file, message boxes, the per-user settings and a
-// generator seeded from the time of day.
-StartupServices RealStartupServices(SingleInstance& instance);
+// The services of a real run: the lock file, message boxes, the user's settings (read once for
+// the run) and a generator seeded from the time of day.
+StartupServices RealStartupServices(SingleInstance& instance, UserSettings& settings);

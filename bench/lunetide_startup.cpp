@@ -3,6 +3,7 @@
 #include "app/forms.h" // before Qt's X11 declarations, whose Display its enum would shadow
 #include "app/hemisphere_choice.h"
 #include "app/startup.h"
+#include "settings/user_settings.h"
 #include "ui/look/app_icon.h"
 #include "ui/look/font_warm_up.h"
 #include "ui/look/look.h"
@@ -21,7 +22,8 @@ int main(int argc, char* argv[])
 
     Forms::Sources sources;
     sources.endEventLoop = [] {};
-    UseSettingsForHemisphere(sources);
+    UserSettings settings;
+    UseSettingsForHemisphere(sources, settings);
     Forms forms(sources);
     StartupServices services;
     services.isOnlyInstance = [] { return true; };

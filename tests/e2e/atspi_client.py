@@ -143,21 +143,24 @@ def has_button(top, name):
     return any(n.name == name for n in nodes(top, pyatspi.ROLE_PUSH_BUTTON))
 
 
-def reading():
-    main = window("Lunetide v1.15")
-    buttons = [n for n in nodes(main, pyatspi.ROLE_PUSH_BUTTON) if n.name == "Moon Magick Reading"]
-    if not buttons:
-        fail("no button 'Moon Magick Reading'")
-    press(buttons[0])
-
-    # The display window is the one with a Back button.
+def display_window():
+    """The display window: the showing window with a Back button."""
     def find():
         for frame in application():
             if (frame is not None and frame.getState().contains(pyatspi.STATE_SHOWING)
                     and has_button(frame, "Back")):
                 return frame
         return None
-    shown = wait_for(find, "the display window")
+    return wait_for(find, "the display window")
+
+
+def reading():
+    main = window("Lunetide v1.15")
+    buttons = [n for n in nodes(main, pyatspi.ROLE_PUSH_BUTTON) if n.name == "Moon Magick Reading"]
+    if not buttons:
+        fail("no button 'Moon Magick Reading'")
+    press(buttons[0])
+    shown = display_window()
     print(f"display window picture: {check_picture(shown)!r}")
 
 
@@ -204,13 +207,7 @@ def lists():
 
 
 def display_labels():
-    def find():
-        for frame in application():
-            if (frame is not None and frame.getState().contains(pyatspi.STATE_SHOWING)
-                    and has_button(frame, "Back")):
-                return frame
-        return None
-    for node in nodes(wait_for(find, "the display window"), pyatspi.ROLE_LABEL):
+    for node in nodes(display_window(), pyatspi.ROLE_LABEL):
         print(node.name)
 
 

@@ -257,11 +257,16 @@ void frmMain::Timer1_Timer()
     ShowText(ui_->lblCurrentDateTime, clock_());
 }
 
+// The lists hold the days 1 to 31 and the months in their order; nothing selected gives 0.
+ChosenDate frmMain::ListedDate() const
+{
+    return {ui_->cboYear->currentText().toInt(), ui_->cboMonth->currentIndex() + 1,
+            ui_->cboDate->currentIndex() + 1};
+}
+
 void frmMain::cmdCalculateMoonPhase_Click()
 {
-    // The lists hold the days 1 to 31 and the months in their order; nothing selected gives 0.
-    const ChosenDate date{ui_->cboYear->currentText().toInt(), ui_->cboMonth->currentIndex() + 1,
-                          ui_->cboDate->currentIndex() + 1};
+    const ChosenDate date = ListedDate();
     if (const std::optional<QString> problem = DateProblem(date)) {
         lunetide::ui::ShowInformation(this, *problem);
         return;
@@ -284,9 +289,7 @@ void frmMain::cmdCalculateMoonPhase_Click()
 
 void frmMain::mnuMoonCalendar_Click()
 {
-    const int year = ui_->cboYear->currentText().toInt();
-    const int month = ui_->cboMonth->currentIndex() + 1;
-    const int day = ui_->cboDate->currentIndex() + 1;
+    const auto [year, month, day] = ListedDate();
     const QDate today = today_();
     QDate opening = today;
     const bool listsAsOpened = year == kFirstYear && month == 1 && day == 1;

@@ -87,6 +87,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The date the Date, Month and Year lists show.
+    ChosenDate ListedDate() const;
     void ConnectMenusAndLabels();
     void ShowTodaysReading(QDate today);
     void Timer1_Timer();
