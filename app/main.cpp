@@ -53,7 +53,6 @@ int main(int argc, char* argv[])
     // The application ends only through the exit screen, never because no window is visible.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
-    lunetide::ui::InstallFontSubstitutes();
 
     SingleInstance instance;
     UserSettings settings;
