@@ -9,6 +9,17 @@
 #include <QEvent>
 #include <QTimer>
 
+namespace {
+
+// An unloaded window is deleted once control is back in the event loop, and forgotten at once.
+template <typename Window> void Forget(QPointer<Window>& window)
+{
+    window->deleteLater();
+    window = nullptr;
+}
+
+} // namespace
+
 Forms::Forms(Sources sources, QObject* parent) : QObject(parent), sources_(std::move(sources))
 {
     if (!sources_.endEventLoop)
@@ -28,8 +39,7 @@ frmStartup* Forms::startup()
     if (!startup_ && !ending_) {
         startup_ = new frmStartup;
         connect(startup_, &frmStartup::unloading, this, [this] {
-            startup_->deleteLater();
-            startup_ = nullptr;
+            Forget(startup_);
             EndApplication();
         });
     }
@@ -56,7 +66,10 @@ frmMain* Forms::main()
         // The display window is built once the main window is on screen and the event loop is
         // idle, so that start-up shows the main window first and the first request is quick.
         main_->installEventFilter(this);
-        connect(main_, &frmMain::unloading, this, &Forms::mainUnloading);
+        connect(main_, &frmMain::unloading, this, [this] {
+            exitScreenTakesOver();
+            Forget(main_);
+        });
         main_->Form_Load();
     }
     return main_;
@@ -67,7 +80,10 @@ frmDisplay* Forms::display()
     if (!display_ && !ending_) {
         display_ = new frmDisplay;
         connect(display_, &frmDisplay::backRequested, this, &Forms::returnToMain);
-        connect(display_, &frmDisplay::unloading, this, &Forms::displayUnloading);
+        connect(display_, &frmDisplay::unloading, this, [this] {
+            exitScreenTakesOver();
+            Forget(display_);
+        });
     }
     return display_;
 }
@@ -77,8 +93,7 @@ frmExitScreen* Forms::exitScreen()
     if (!exitScreen_ && !ending_) {
         exitScreen_ = new frmExitScreen(nullptr, sources_.exitDraw);
         connect(exitScreen_, &frmExitScreen::unloading, this, [this] {
-            exitScreen_->deleteLater();
-            exitScreen_ = nullptr;
+            Forget(exitScreen_);
             EndApplication();
         });
     }
@@ -169,28 +184,15 @@ void Forms::returnToMain()
         exitScreen_->hide();
 }
 
-// The main window's unload step: the exit screen takes its place.
-void Forms::mainUnloading()
+// The unload step of a working window (the main or the display window): the exit screen takes
+// its place.
+void Forms::exitScreenTakesOver()
 {
     if (!ending_) {
         if (frmExitScreen* exit = exitScreen())
             exit->show();
     }
     hideStartupIfLoaded();
-    main_->deleteLater();
-    main_ = nullptr;
-}
-
-// The display window's unload step: the exit screen takes its place.
-void Forms::displayUnloading()
-{
-    if (!ending_) {
-        if (frmExitScreen* exit = exitScreen())
-            exit->show();
-    }
-    hideStartupIfLoaded();
-    display_->deleteLater();
-    display_ = nullptr;
 }
 
 void Forms::hideStartupIfLoaded()

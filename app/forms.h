@@ -64,8 +64,7 @@ private:
     QWidget* loaded(Window window) const;
     void showReading(const ReadingRequest& request);
     void returnToMain();
-    void mainUnloading();
-    void displayUnloading();
+    void exitScreenTakesOver();
     void hideStartupIfLoaded();
 
     Sources sources_;

@@ -1,11 +1,11 @@
 #include "app/forms.h"
 #include "app/hemisphere_choice.h"
-#include "app/single_instance.h"
 #include "app/startup.h"
-#include "app/termination_signals.h"
 #include "command_line/command_line_answer.h"
-#include "command_line/start_checks.h"
 #include "command_line/windowed_command_line.h"
+#include "process/single_instance.h"
+#include "process/start_checks.h"
+#include "process/termination_signals.h"
 #include "settings/user_settings.h"
 #include "ui/look/app_icon.h"
 #include "ui/look/font_warm_up.h"
@@ -53,7 +53,6 @@ int main(int argc, char* argv[])
     // The application ends only through the exit screen, never because no window is visible.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
-    lunetide::ui::InstallFontSubstitutes();
 
     SingleInstance instance;
     UserSettings settings;

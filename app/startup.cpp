@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
 #include "app/forms.h"
-#include "app/single_instance.h"
-#include "app/update_reminder.h"
+#include "process/single_instance.h"
+#include "settings/update_reminder.h"
 #include "settings/user_settings.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/message_box.h"
@@ -76,7 +76,7 @@ StartupServices RealStartupServices(SingleInstance& instance, UserSettings& sett
     services.updateReminder = [&settings] {
         UpdateReminder(
             settings, QDate::currentDate(),
-            [](const QString& question) { return lunetide::ui::AskYesNo(nullptr, question); },
+            [] { return lunetide::ui::AskToLookForUpdate(nullptr); },
             [] { lunetide::web::LinkDownload(); });
     };
     services.draw = [generator] { return generator->generateDouble(); };

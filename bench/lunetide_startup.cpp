@@ -18,7 +18,6 @@ int main(int argc, char* argv[])
     fontWarmUp.Wait();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(lunetide::ui::AppIcon());
-    lunetide::ui::InstallFontSubstitutes();
 
     Forms::Sources sources;
     sources.endEventLoop = [] {};

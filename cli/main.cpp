@@ -5,7 +5,7 @@
 #include "cli/readings_writer.h"
 #include "cli/terminal.h"
 #include "command_line/command_line_answer.h"
-#include "command_line/start_checks.h"
+#include "process/start_checks.h"
 #include "settings/user_settings.h"
 
 #include <QCoreApplication>

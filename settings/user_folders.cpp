@@ -7,13 +7,12 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-const QString kLockName = QStringLiteral("lunetide.lock");
 
 // Qt's file functions take text: a name whose bytes are not UTF-8 would be opened under another,
 // invented name.
@@ -56,12 +55,20 @@ QString HomeThroughDescriptor(const QByteArray& home)
 
 } // namespace
 
+// The settings, the folders made for them and the lock all ask for the home: it is worked out
+// once, and again only when $HOME has changed since.
 QString HomeFolder()
 {
+    static std::optional<QByteArray> resolvedFor;
+    static QString resolved;
+    const QByteArray variable = qgetenv("HOME");
+    if (resolvedFor == variable)
+        return resolved;
     const QByteArray home = HomeBytes();
-    if (home.isEmpty() || IsFaithful(home))
-        return QDir::cleanPath(QFile::decodeName(home));
-    return HomeThroughDescriptor(home);
+    resolved = home.isEmpty() || IsFaithful(home) ? QDir::cleanPath(QFile::decodeName(home))
+                                                  : HomeThroughDescriptor(home);
+    resolvedFor = variable;
+    return resolved;
 }
 
 QString ConfigFolder()
@@ -85,21 +92,4 @@ QString FolderToMakeBelow(const QString& path, const QString& base)
     if (IsInside(path, home))
         return home;
     return QDir::cleanPath(base + QStringLiteral("/.."));
-}
-
-QString LockFilePath(const QString& runtimeRoot)
-{
-    // The runtime folder the system makes for the user when it is there and private, else the
-    // user's own cache folder.
-    const QString runtime = runtimeRoot + QStringLiteral("/%1").arg(::geteuid());
-    struct stat info {};
-    if (::stat(QFile::encodeName(runtime).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-        info.st_uid == ::geteuid() && (info.st_mode & 0077) == 0)
-        return runtime + u'/' + kLockName;
-    const QString home = HomeFolder();
-    if (home.isEmpty())
-        return {};
-    const QString cache = home + QStringLiteral("/.cache/lunetide");
-    MakePrivateFolder(cache, home); // the lock checks what is there
-    return cache + u'/' + kLockName;
 }

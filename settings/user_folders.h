@@ -21,9 +21,3 @@ QString SettingsFilePath();
 // when the path is inside it, else the folder above the given base (a configuration folder set
 // outside the home). Nothing above a home that is missing is ever made.
 QString FolderToMakeBelow(const QString& path, const QString& base);
-
-// The lock file: lunetide.lock in <runtimeRoot>/UID when that folder is this user's and private;
-// otherwise in ~/.cache/lunetide, made for this user alone. It depends on the user, not on the
-// session's environment (XDG_RUNTIME_DIR, XDG_CACHE_HOME), and is never in a folder other users
-// can write. Empty when there is no home and no private runtime folder.
-QString LockFilePath(const QString& runtimeRoot = QStringLiteral("/run/user"));

@@ -77,7 +77,7 @@ private slots:
         const lunetide::Moon moon = lunetide::MoonOfAge(age);
         const Seen inSymbol =
             SeenInSymbol(lunetide::cli::MoonSymbol(lunetide::SeenFrom(moon.shape, hemisphere)));
-        const Seen inPicture = SeenInPicture(lunetide::ui::MoonPicture(moon.picture, hemisphere));
+        const Seen inPicture = SeenInPicture(lunetide::ui::MoonPicture(moon, hemisphere));
         QCOMPARE(int(inSymbol), int(inPicture));
         // Waxing moons are lit on the right in the north and on the left in the south.
         if (age >= 4 && age <= 12)

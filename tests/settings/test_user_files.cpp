@@ -1,14 +1,12 @@
 // Where the user's files are, and what of them is read or made: the size limit to the byte, what
-// is never opened for reading, the folders made for the user alone, the place of the lock.
+// is never opened for reading, the folders made for the user alone.
 #include "settings/ini_file.h"
 #include "settings/user_files.h"
 #include "settings/user_folders.h"
-#include "settings/user_settings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,9 +21,6 @@ private slots:
     void readSmallFile();
     void settingsPath_data();
     void settingsPath();
-    void homeNotUtf8();
-    void lockPlace_data();
-    void lockPlace();
 };
 
 namespace {
@@ -105,63 +100,6 @@ void UserFilesTest::settingsPath()
     SetEnvironment("HOME", home);
     SetEnvironment("XDG_CONFIG_HOME", configHome);
     QCOMPARE(SettingsFilePath(), path);
-}
-
-// Qt would open another, invented name: the files go into the real home, reached by its bytes,
-// and nothing is made above a home that is missing.
-void UserFilesTest::homeNotUtf8()
-{
-    QTemporaryDir dir;
-    const QByteArray home = QFile::encodeName(dir.path()) + "/jos\xe9";
-    QCOMPARE(::mkdir(home.constData(), 0700), 0);
-    SetEnvironment("HOME", home);
-    SetEnvironment("XDG_CONFIG_HOME", {});
-
-    QVERIFY(UserSettings().SetDuration("2026-12-08"));
-    QVERIFY(!LockFilePath(dir.filePath("no runtime")).isEmpty());
-    struct stat info {};
-    QCOMPARE(::stat(home + "/.config/Lunetide/lunetide.conf", &info), 0);
-    QCOMPARE(::stat(home + "/.cache/lunetide", &info), 0);
-    std::filesystem::remove_all(home.constData()); // QTemporaryDir cannot see it
-
-    SetEnvironment("HOME", QFile::encodeName(dir.filePath("gone/home")));
-    QVERIFY(!UserSettings().SetDuration("2026-12-08"));
-    QVERIFY(!QFileInfo::exists(dir.filePath("gone")));
-}
-
-// The lock goes into <root>/UID only when that folder is this user's alone; otherwise into the
-// home's cache folder, made for this user alone.
-void UserFilesTest::lockPlace_data()
-{
-    QTest::addColumn<QString>("runtime"); // the mode of <root>/UID, or what it is
-    QTest::addColumn<bool>("used");
-    QTest::newRow("private") << "0700" << true;
-    QTest::newRow("readable by others") << "0755" << false;
-    QTest::newRow("writable by the group") << "0770" << false;
-    QTest::newRow("another user's") << "other" << false;
-    QTest::newRow("missing") << "missing" << false;
-}
-
-void UserFilesTest::lockPlace()
-{
-    QFETCH(QString, runtime);
-    QFETCH(bool, used);
-
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("run/%1").arg(::geteuid()));
-    const QByteArray name = QFile::encodeName(folder);
-    QVERIFY(QDir().mkpath(dir.filePath("run")) && QDir().mkpath(dir.filePath("home")));
-    if (runtime != "missing")
-        QVERIFY(QDir().mkdir(folder) && ::chmod(name, runtime.toUInt(nullptr, 8) | 0700) == 0);
-    if (runtime == "other" && ::chown(name, ::geteuid() + 1, ::getegid()) != 0)
-        QSKIP("cannot give a folder to another user (needs root)");
-
-    SetEnvironment("HOME", QFile::encodeName(dir.filePath("home")));
-    const QString cache = dir.filePath("home/.cache/lunetide");
-    QCOMPARE(LockFilePath(dir.filePath("run")), (used ? folder : cache) + "/lunetide.lock");
-    QCOMPARE(QFileInfo::exists(cache), !used);
-    if (!used)
-        QCOMPARE(QFile::permissions(cache) & 0x0777, QFile::Permissions(0x0700));
 }
 
 QTEST_GUILESS_MAIN(UserFilesTest)

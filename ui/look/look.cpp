@@ -107,7 +107,11 @@ void CentreOnScreen(QWidget* window)
 
 void InitLookResources()
 {
-    RegisterLookResources();
+    static const bool registered = [] {
+        RegisterLookResources();
+        return true;
+    }();
+    (void)registered;
 }
 
 } // namespace lunetide::ui

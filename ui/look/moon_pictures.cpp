@@ -6,9 +6,10 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace lunetide::ui {
 namespace {
@@ -109,16 +110,6 @@ QPixmap DrawPicture(const MoonShape& shape)
     return MoonSquare(shape, 50, ratio);
 }
 
-// Pictures that are one and the same share the number of the first of them.
-int SourceOf(int k)
-{
-    if (k <= 4)
-        return 1;
-    if (k == 18 || k == 21)
-        return k - 1;
-    return k;
-}
-
 } // namespace
 
 void PaintMoon(QPainter& painter, const MoonShape& shape, const QPointF& centre, double radius)
@@ -143,23 +134,18 @@ QPixmap MoonSquare(const MoonShape& shape, int side, double ratio)
     return pixmap;
 }
 
-// Each picture is drawn the first time it is asked for and kept for the rest of the run: start-up
-// needs only today's picture and the display window's stored one.
-QPixmap MoonPicture(const Moon& moon, Hemisphere hemisphere)
+// Each picture is drawn the first time its shape is asked for and kept for the rest of the run:
+// start-up needs only today's picture and the display window's stored one. There are at most a
+// few dozen shapes, so a list searched in turn does.
+QPixmap MoonPicture(const MoonShape& shape)
 {
-    static std::array<std::array<QPixmap, kMoonPictureCount>, 2> pictures;
-    QPixmap& picture = pictures[static_cast<std::size_t>(hemisphere)]
-                               [static_cast<std::size_t>(SourceOf(moon.picture) - 1)];
-    if (picture.isNull())
-        picture = DrawPicture(SeenFrom(moon.shape, hemisphere));
-    return picture;
-}
-
-QPixmap MoonPicture(int k, Hemisphere hemisphere)
-{
-    if (k < 1 || k > kMoonPictureCount)
-        return {};
-    return MoonPicture(MoonOfAge(k - 1), hemisphere);
+    static std::vector<std::pair<MoonShape, QPixmap>> pictures;
+    const auto drawn =
+        std::find_if(pictures.begin(), pictures.end(),
+                     [&shape](const auto& picture) { return picture.first == shape; });
+    if (drawn != pictures.end())
+        return drawn->second;
+    return pictures.emplace_back(shape, DrawPicture(shape)).second;
 }
 
 } // namespace lunetide::ui

@@ -18,13 +18,16 @@ namespace lunetide::ui {
 
 inline constexpr int kMoonPictureCount = 30;
 
-// The picture of a moon seen from the given hemisphere, drawn from its shape at the picture's own
-// size in device-independent pixels and sharp on high-DPI screens. Each picture is drawn once per
-// process.
-QPixmap MoonPicture(const Moon& moon, Hemisphere hemisphere);
+// The picture of a moon's shape, as seen from the hemisphere the shape says, at the picture's own
+// size in device-independent pixels and sharp on high-DPI screens. Each shape is drawn once per
+// process: ages that look alike share one picture.
+QPixmap MoonPicture(const MoonShape& shape);
 
-// Picture k, 1 to 30, of the list: the moon at age k - 1; a null pixmap for any other k.
-QPixmap MoonPicture(int k, Hemisphere hemisphere = Hemisphere::North);
+// The picture of a moon seen from the given hemisphere.
+inline QPixmap MoonPicture(const Moon& moon, Hemisphere hemisphere)
+{
+    return MoonPicture(SeenFrom(moon.shape, hemisphere));
+}
 
 // Paints the moon of a shape as a disc of the given radius around the centre, at whatever
 // resolution the painter's device has.

@@ -153,11 +153,6 @@ void frmDisplay::ResetToStoredState()
     centring_->CentreAtNextShow();
 }
 
-QPixmap frmDisplay::IMGMoon(int k, Hemisphere hemisphere) const
-{
-    return ui::MoonPicture(k, hemisphere);
-}
-
 void frmDisplay::ShowMoon(const lunetide::Moon& moon, const QString& phaseName,
                           Hemisphere hemisphere)
 {

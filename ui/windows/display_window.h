@@ -27,9 +27,6 @@ public:
     explicit frmDisplay(QWidget* parent = nullptr);
     ~frmDisplay() override;
 
-    // Picture k (1 to 30) of the window's picture list IMGMoon, seen from the hemisphere.
-    QPixmap IMGMoon(int k, lunetide::Hemisphere hemisphere = lunetide::Hemisphere::North) const;
-
     // Writes what the request carries into the controls of its reading kind and brings that
     // kind's frame to the front; the two frames it covers are hidden. Controls of the other kinds
     // keep what they show.
@@ -56,8 +53,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The moon's picture of IMGMoon in PicMoonPhase, described for screen readers by the phase it
-    // shows.
+    // The picture of the moon, seen from the hemisphere, in PicMoonPhase, described for screen
+    // readers by the phase it shows.
     void ShowMoon(const lunetide::Moon& moon, const QString& phaseName,
                   lunetide::Hemisphere hemisphere);
     void ShowStoredPicture();

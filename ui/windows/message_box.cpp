@@ -34,4 +34,10 @@ bool AskYesNo(QWidget* parent, const QString& text)
                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool AskToLookForUpdate(QWidget* parent)
+{
+    return AskYesNo(parent, QStringLiteral("There maybe an update to this software available\n"
+                                           "Do you want to check for an update?"));
+}
+
 } // namespace lunetide::ui

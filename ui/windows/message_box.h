@@ -17,4 +17,7 @@ void ShowCritical(QWidget* parent, const QString& text);
 // Yes and No, information icon; true when the answer is Yes.
 bool AskYesNo(QWidget* parent, const QString& text);
 
+// The update reminder's question, put with AskYesNo; true when the answer is Yes.
+bool AskToLookForUpdate(QWidget* parent);
+
 } // namespace lunetide::ui

@@ -174,7 +174,9 @@ void DisplayWindowTest::freshWindowShowsItsStoredLayout()
         ui->lblCobrand->text().contains(QStringLiteral("site's name &  link here. See \"Help\"")));
     for (const auto& [name, text] : kPlaceholders)
         QCOMPARE(window.findChild<QLabel*>(name)->text(), text);
-    QCOMPARE(PictureOf(ui->PicMoonPhase), lunetide::ui::MoonPicture(15).toImage());
+    QCOMPARE(
+        PictureOf(ui->PicMoonPhase),
+        lunetide::ui::MoonPicture(lunetide::MoonOfAge(14), lunetide::Hemisphere::North).toImage());
     CheckNothingClipped(window);
 }
 
@@ -385,8 +387,9 @@ void DisplayWindowTest::readingLandsInItsFrame()
     }
     for (const auto& [name, placeholder] : kPlaceholders)
         QCOMPARE(window.findChild<QLabel*>(name)->text(), written.value(name, placeholder));
-    const int picture = kind == ReadingKind::MoonPhase ? reading.moon->picture : 15;
-    QCOMPARE(PictureOf(ui->PicMoonPhase), lunetide::ui::MoonPicture(picture, hemisphere).toImage());
+    const lunetide::Moon moon =
+        kind == ReadingKind::MoonPhase ? *reading.moon : lunetide::MoonOfAge(14);
+    QCOMPARE(PictureOf(ui->PicMoonPhase), lunetide::ui::MoonPicture(moon, hemisphere).toImage());
 
     QCOMPARE(SeenAt(window, {284, 150}), front);
     QCOMPARE(SeenAt(window, {1, 40}), ui->Frame2);

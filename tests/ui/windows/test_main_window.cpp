@@ -279,7 +279,7 @@ void MainWindowTest::todaysReading()
     QList<int> requested;
     window.SetMoonPictureSource([&requested](const lunetide::Moon& moon, lunetide::Hemisphere) {
         requested << moon.picture;
-        return lunetide::ui::MoonPicture(moon.picture);
+        return lunetide::ui::MoonPicture(moon, lunetide::Hemisphere::North);
     });
     window.SetTodaySource([today] { return today; });
     window.SetClockSource(&Clock);
@@ -293,7 +293,9 @@ void MainWindowTest::todaysReading()
     QCOMPARE(box->geometry(), QRect(264, 16, 52, 52));
     if (picture != 0) {
         const QImage shown = box->grab().toImage();
-        const QImage stored = lunetide::ui::MoonPicture(picture).toImage();
+        const QImage stored =
+            lunetide::ui::MoonPicture(lunetide::MoonOfAge(picture - 1), lunetide::Hemisphere::North)
+                .toImage();
         int compared = 0;
         for (int y = 0; y < 52; ++y) {
             for (int x = 0; x < 52; ++x) {
@@ -395,7 +397,7 @@ void MainWindowTest::todaysReadingFollowsTheDate()
     frmMain window;
     window.SetMoonPictureSource([&pictures](const lunetide::Moon& moon, lunetide::Hemisphere) {
         ++pictures;
-        return lunetide::ui::MoonPicture(moon.picture);
+        return lunetide::ui::MoonPicture(moon, lunetide::Hemisphere::North);
     });
     window.SetTodaySource([&today] { return today; });
     window.SetClockSource(&Clock);
@@ -720,7 +722,8 @@ void MainWindowTest::southernHemisphereEntry()
     auto* entry = Find<QAction>(window.get(), "mnuSouthernHemisphere");
     auto* box = Find<QLabel>(window.get(), "PicCurrentMoonPhase");
     QCOMPARE(entry->isChecked(), startSouth);
-    QCOMPARE(box->pixmap().toImage(), lunetide::ui::MoonPicture(5, start).toImage());
+    QCOMPARE(box->pixmap().toImage(),
+             lunetide::ui::MoonPicture(lunetide::MoonOfAge(4), start).toImage());
 
     ModalAnswerer answerer;
     entry->trigger();
@@ -728,7 +731,8 @@ void MainWindowTest::southernHemisphereEntry()
     const Hemisphere now = stored ? other : start;
     QCOMPARE(window->hemisphere(), now);
     QCOMPARE(entry->isChecked(), now == Hemisphere::South);
-    QCOMPARE(box->pixmap().toImage(), lunetide::ui::MoonPicture(5, now).toImage());
+    QCOMPARE(box->pixmap().toImage(),
+             lunetide::ui::MoonPicture(lunetide::MoonOfAge(4), now).toImage());
     QCOMPARE(answerer.seen.size(), stored ? 0 : 1);
     if (!stored)
         QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);

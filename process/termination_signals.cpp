@@ -1,4 +1,4 @@
-#include "app/termination_signals.h"
+#include "process/termination_signals.h"
 
 #include <QSocketNotifier>
 

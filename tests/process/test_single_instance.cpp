@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "process/single_instance.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

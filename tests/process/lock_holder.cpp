@@ -1,6 +1,6 @@
 // Takes the single-instance lock at the path given, says "locked" and waits to be killed: stands
 // in for a running copy of the program in the single-instance tests.
-#include "app/single_instance.h"
+#include "process/single_instance.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,5 +1,5 @@
 // Whether the platform Qt would start on needs a display that is not there.
-#include "command_line/start_checks.h"
+#include "process/start_checks.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // A stand-in for the program whose main thread is stuck: it takes the termination signals as the
 // program does, says "ready", then either runs its event loop or never returns to it.
-#include "app/termination_signals.h"
+#include "process/termination_signals.h"
 
 #include <QCoreApplication>
 

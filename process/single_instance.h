@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/user_folders.h"
+#include "process/lock_place.h"
 
 #include <QLockFile>
 #include <QString>

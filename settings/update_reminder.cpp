@@ -1,4 +1,4 @@
-#include "app/update_reminder.h"
+#include "settings/update_reminder.h"
 
 #include "settings/user_settings.h"
 
@@ -34,7 +34,7 @@ ReminderStep NextReminderStep(const QVariant& stored, const QDate& today)
 }
 
 void UpdateReminder(UserSettings& settings, const QDate& today,
-                    const std::function<bool(const QString& question)>& askYesNo,
+                    const std::function<bool()>& askToLook,
                     const std::function<void()>& openDownload)
 {
     if (!settings.isUsable())
@@ -51,7 +51,7 @@ void UpdateReminder(UserSettings& settings, const QDate& today,
     case ReminderStep::Unreadable:
         break;
     case ReminderStep::Ask: {
-        const bool yes = askYesNo(kUpdateQuestion);
+        const bool yes = askToLook();
         settings.SetDuration(todayText);
         if (yes)
             openDownload();

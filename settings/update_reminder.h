@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QString>
 #include <QVariant>
 
 #include <functional>
@@ -22,12 +21,9 @@ enum class ReminderStep {
 // stored: the value as QSettings reads it, invalid when the key is missing.
 ReminderStep NextReminderStep(const QVariant& stored, const QDate& today);
 
-// Runs the reminder on the user's settings: askYesNo puts the question and answers true for Yes,
-// openDownload opens the download page. A settings file that cannot be read is not written.
+// Runs the reminder on the user's settings: askToLook asks whether to look for an update and
+// answers true for Yes, openDownload opens the download page. A settings file that cannot be read
+// is not written.
 void UpdateReminder(UserSettings& settings, const QDate& today,
-                    const std::function<bool(const QString& question)>& askYesNo,
+                    const std::function<bool()>& askToLook,
                     const std::function<void()>& openDownload);
-
-inline const QString kUpdateQuestion =
-    QStringLiteral("There maybe an update to this software available\n"
-                   "Do you want to check for an update?");

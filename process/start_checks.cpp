@@ -1,4 +1,4 @@
-#include "command_line/start_checks.h"
+#include "process/start_checks.h"
 
 #include <cerrno>
 #include <fcntl.h>
