@@ -29,6 +29,8 @@ class MonthMoonsTest : public QObject {
 private slots:
     void runLinesOfAMonth_data();
     void runLinesOfAMonth();
+    void legendInColumns_data();
+    void legendInColumns();
     void everyMonthOfTheListsIsCoveredByItsRuns();
 };
 
@@ -56,6 +58,28 @@ void MonthMoonsTest::runLinesOfAMonth()
     QFETCH(QDate, day);
     QFETCH(QStringList, lines);
     QCOMPARE(Lines(MoonsOfMonth(MonthOf(day)), LegendLayout::Flowing), lines);
+}
+
+// Runs of one day at either end of the month, and days of one and two digits.
+void MonthMoonsTest::legendInColumns_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("May 1991") << QDate(1991, 5, 1)
+                              << QStringList{" 1-8   Waning Moon", " 9-16  Dark Moon",
+                                             "17-20  New Moon",    "21-25  Waxing Moon",
+                                             "26-30  Full Moon",   "31     Waning Moon"};
+    QTest::newRow("December 1991")
+        << QDate(1991, 12, 31)
+        << QStringList{" 1     Waning Moon", " 2-9   Dark Moon", "10-13  New Moon",
+                       "14-18  Waxing Moon", "19-23  Full Moon", "24-31  Waning Moon"};
+}
+
+void MonthMoonsTest::legendInColumns()
+{
+    QFETCH(QDate, day);
+    QFETCH(QStringList, lines);
+    QCOMPARE(Lines(MoonsOfMonth(MonthOf(day)), LegendLayout::Columns), lines);
 }
 
 // Every month of the years the lists offer: the runs cover day 1 to the last day without gap or

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/hemisphere.h"
+#include "core/month_moons.h"
 
-#include <QDate>
 #include <QRectF>
 
 #include <vector>
@@ -22,10 +22,10 @@ struct MonthPageLayout {
     QRectF runs;
 };
 
-// Where everything of the month of the given day goes on a page; the week starts on the locale's
-// first day.
-MonthPageLayout LayOutMonthPage(const QRectF& page, QDate month);
+// Where everything of the month goes on a page; the week starts on the locale's first day.
+MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month);
 
-void PaintMonthPage(QPainter& painter, const QRectF& page, QDate month, Hemisphere hemisphere);
+void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& month,
+                    Hemisphere hemisphere);
 
 } // namespace lunetide::ui
