@@ -1,5 +1,7 @@
 #include "ui/widgets/shown_month.h"
 
+#include <QLocale>
+
 namespace lunetide::ui {
 
 CivilDay DayOf(QDate date)
@@ -15,6 +17,13 @@ std::chrono::year_month MonthOf(QDate date)
 QDate FirstDayOf(const MonthMoons& month)
 {
     return QDate(int(month.month.year()), int(unsigned(month.month.month())), 1);
+}
+
+QString TitleOf(const MonthMoons& month)
+{
+    const QDate first = FirstDayOf(month);
+    return QLocale().standaloneMonthName(first.month()) + QLatin1Char(' ') +
+           QString::number(first.year());
 }
 
 QStringList LegendLines(const MonthMoons& month)

@@ -15,6 +15,9 @@ std::chrono::year_month MonthOf(QDate date);
 // The month's first day.
 QDate FirstDayOf(const MonthMoons& month);
 
+// The month's name in the locale's words, and its year: "December 2026".
+QString TitleOf(const MonthMoons& month);
+
 // The month's legend, one line a phase run: "5-12  Dark Moon".
 QStringList LegendLines(const MonthMoons& month);
 

@@ -9,7 +9,6 @@
 #include "ui/windows/month_page.h"
 #include "ui_calendar_window.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -85,9 +84,7 @@ void frmCalendar::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     const MonthMoons& month = ui_->calMonth->ShownMonth();
-    const QDate first = ui::FirstDayOf(month);
-    printer.setDocName(QLocale().standaloneMonthName(first.month()) + QLatin1Char(' ') +
-                       QString::number(first.year()));
+    printer.setDocName(ui::TitleOf(month));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -55,7 +55,6 @@ MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
 void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moons,
                     Hemisphere hemisphere)
 {
-    const QDate first = FirstDayOf(moons);
     const MonthPageLayout layout = LayOutMonthPage(page, moons);
     const double h = page.height();
     painter.save();
@@ -64,9 +63,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moo
 
     painter.setPen(Qt::black);
     painter.setFont(PageFont(h * 0.035, Weight::Bold));
-    painter.drawText(layout.title, Qt::AlignCenter,
-                     QLocale().standaloneMonthName(first.month()) + QLatin1Char(' ') +
-                         QString::number(first.year()));
+    painter.drawText(layout.title, Qt::AlignCenter, TitleOf(moons));
 
     // The weekday names over the columns, from the locale's first day.
     painter.setFont(PageFont(h * 0.016, Weight::Bold));

@@ -11,7 +11,8 @@ class QPainter;
 
 // The printed month: the month's name and year, a week grid with each day's number and moon, and
 // the month's phase runs, in black on white, laid out on whatever page rectangle it is given and
-// drawn at the painter's resolution.
+// drawn at the painter's resolution, all from the month of moons it is given: the one the calendar
+// already shows.
 
 namespace lunetide::ui {
 
