@@ -27,8 +27,8 @@ std::vector<DayRun> RunsOf(const DayKey& keyOf, CivilDay first, CivilDay last, C
 
 enum class RunKind { Phase, Sign };
 
-// The same for days with the same moon phase, or sun sign; every day from first to last, earliest
-// and latest included, must have a four-digit year.
+// The same for the days' moon phase, or their sun sign. The phase is reckoned for four-digit years
+// only: for phase runs, earliest and latest must lie in them.
 std::vector<DayRun> RunsOf(RunKind kind, CivilDay first, CivilDay last, CivilDay earliest,
                            CivilDay latest);
 
