@@ -6,6 +6,8 @@
 
 using namespace lunetide;
 
+Q_DECLARE_METATYPE(LegendLayout)
+
 namespace {
 
 std::chrono::year_month MonthOf(QDate day)
@@ -29,53 +31,41 @@ class MonthMoonsTest : public QObject {
 private slots:
     void runLinesOfAMonth_data();
     void runLinesOfAMonth();
-    void legendInColumns_data();
-    void legendInColumns();
     void everyMonthOfTheListsIsCoveredByItsRuns();
 };
 
 void MonthMoonsTest::runLinesOfAMonth_data()
 {
     QTest::addColumn<QDate>("day");
+    QTest::addColumn<LegendLayout>("layout");
     QTest::addColumn<QStringList>("lines");
+    const LegendLayout flowing = LegendLayout::Flowing;
     QTest::newRow("December 2026")
-        << QDate(2026, 12, 24)
+        << QDate(2026, 12, 24) << flowing
         << QStringList{"1-4  Waning Moon",   "5-12  Dark Moon",  "13-16  New Moon",
                        "17-21  Waxing Moon", "22-26  Full Moon", "27-31  Waning Moon"};
     // A leap February, and the month the lists open with.
     QTest::newRow("February 2000")
-        << QDate(2000, 2, 29)
+        << QDate(2000, 2, 29) << flowing
         << QStringList{"1-7  Dark Moon", "8-11  New Moon", "12-16  Waxing Moon", "17-21  Full Moon",
                        "22-29  Waning Moon"};
-    QTest::newRow("January 1901") << QDate(1901, 1, 1)
+    QTest::newRow("January 1901") << QDate(1901, 1, 1) << flowing
                                   << QStringList{"1-2  Waxing Moon",  "3-7  Full Moon",
                                                  "8-15  Waning Moon", "16-23  Dark Moon",
                                                  "24-27  New Moon",   "28-31  Waxing Moon"};
+    // In columns: runs of one day at either end of the month, days of one and two digits.
+    QTest::newRow("February 1906, columns")
+        << QDate(1906, 2, 1) << LegendLayout::Columns
+        << QStringList{" 1     New Moon",    " 2-6   Waxing Moon", " 7-11  Full Moon",
+                       "12-19  Waning Moon", "20-27  Dark Moon",   "28     New Moon"};
 }
 
 void MonthMoonsTest::runLinesOfAMonth()
 {
     QFETCH(QDate, day);
+    QFETCH(LegendLayout, layout);
     QFETCH(QStringList, lines);
-    QCOMPARE(Lines(MoonsOfMonth(MonthOf(day)), LegendLayout::Flowing), lines);
-}
-
-// Runs of one day at either end of the month, and days of one and two digits.
-void MonthMoonsTest::legendInColumns_data()
-{
-    QTest::addColumn<QDate>("day");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("February 1906")
-        << QDate(1906, 2, 1)
-        << QStringList{" 1     New Moon",    " 2-6   Waxing Moon", " 7-11  Full Moon",
-                       "12-19  Waning Moon", "20-27  Dark Moon",   "28     New Moon"};
-}
-
-void MonthMoonsTest::legendInColumns()
-{
-    QFETCH(QDate, day);
-    QFETCH(QStringList, lines);
-    QCOMPARE(Lines(MoonsOfMonth(MonthOf(day)), LegendLayout::Columns), lines);
+    QCOMPARE(Lines(MoonsOfMonth(MonthOf(day)), layout), lines);
 }
 
 // Every month of the years the lists offer: the runs cover day 1 to the last day without gap or
