@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/civil_date.h"
 #include "cli/date_argument.h"
 #include "cli/ical_writer.h"
 #include "command_line/command_line_answer.h"
@@ -33,14 +34,16 @@ CommandLine Refuse(const QString& why)
 // The moon's age needs a four-digit year, and a system clock can be set to any year.
 bool IsReadable(QDate today)
 {
-    return today.year() >= 1000 && today.year() <= 9999;
+    return IsReadableYear(today.year());
 }
 
 CommandLine RefuseToday(QDate today)
 {
     return Refuse(QStringLiteral("today's date from the system clock has the year %1, outside "
-                                 "1000 to 9999: give the date to read")
-                      .arg(today.year()));
+                                 "%2 to %3: give the date to read")
+                      .arg(today.year())
+                      .arg(kFirstReadableYear)
+                      .arg(kLastReadableYear));
 }
 
 // The prose of the help, before the options. The manual page takes it as its description.
@@ -129,10 +132,19 @@ DateArgument DateOf(const QString& text, const QString& argumentName)
     return parsed;
 }
 
-QString PhaseName(MoonPhaseKind phase)
+QString Q(std::string_view text)
 {
-    const std::string_view name = PhaseTextsOf(phase, TextCopy::Display).name;
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The phase of that name ("Full Moon"; letter case and surrounding blanks do not matter).
+std::optional<MoonPhaseKind> PhaseNamed(const QString& name)
+{
+    const QString wanted = name.simplified();
+    for (const MoonPhaseKind phase : kAllPhases)
+        if (wanted.compare(Q(PhaseName(phase)), Qt::CaseInsensitive) == 0)
+            return phase;
+    return std::nullopt;
 }
 
 // The first phase (in the order of the cycle) asked for that was not found.
@@ -282,17 +294,18 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                 return Refuse(given.problem);
             after = given.date;
         }
-        if (after == LastReadableDay())
+        const QDate lastReadable = QDateOf(kLastReadableDay);
+        if (after == lastReadable)
             return Refuse(
                 QStringLiteral("no day after %1 can be read").arg(after.toString(Qt::ISODate)));
         read.job.kind = JobKind::NextPhases;
         read.job.first = read.job.last = after;
-        read.job.phaseStarts = NextPhaseStarts(after, only);
+        read.job.phaseStarts = NextPhaseStarts(CivilDayOf(after), only);
         if (const std::optional<MoonPhaseKind> missing = MissingPhase(read.job.phaseStarts, only))
             return Refuse(QStringLiteral("%1 does not begin after %2 and by %3, the last day that "
                                          "can be read")
-                              .arg(PhaseName(*missing), after.toString(Qt::ISODate),
-                                   LastReadableDay().toString(Qt::ISODate)));
+                              .arg(Q(PhaseName(*missing)), after.toString(Qt::ISODate),
+                                   lastReadable.toString(Qt::ISODate)));
         return read;
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/month_grid.h"
-#include "cli/phase_starts.h"
 #include "core/hemisphere.h"
+#include "core/phase_starts.h"
 
 #include <QDate>
 #include <QString>

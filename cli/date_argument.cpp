@@ -1,5 +1,7 @@
 #include "cli/date_argument.h"
 
+#include "core/civil_day.h"
+
 #include <QRegularExpression>
 
 namespace lunetide::cli {
@@ -22,8 +24,11 @@ DateArgument Parse(const QString& text, Precision precision)
         return {{}, expected};
 
     const QStringView year = match.capturedView(1);
-    if (year.size() != 4 || year.front() == u'0')
-        return {{}, QStringLiteral("the year must have four digits (1000 to 9999)")};
+    if (year.size() != 4 || !IsReadableYear(year.toInt()))
+        return {{},
+                QStringLiteral("the year must have four digits (%1 to %2)")
+                    .arg(kFirstReadableYear)
+                    .arg(kLastReadableYear)};
     if (match.capturedLength(2) != 2 || (withDay && match.capturedLength(3) != 2))
         return {{}, expected};
 
@@ -38,16 +43,6 @@ DateArgument Parse(const QString& text, Precision precision)
 }
 
 } // namespace
-
-QDate FirstReadableDay()
-{
-    return {1000, 1, 1};
-}
-
-QDate LastReadableDay()
-{
-    return {9999, 12, 31};
-}
 
 DateArgument ParseDateArgument(const QString& text)
 {

@@ -3,14 +3,10 @@
 #include <QDate>
 #include <QString>
 
-// One date given on the command line, written YYYY-MM-DD with a four-digit year, or one month,
-// written YYYY-MM.
+// One date given on the command line, written YYYY-MM-DD with a four-digit year (a year whose moon
+// can be reckoned), or one month, written YYYY-MM.
 
 namespace lunetide::cli {
-
-// The days a reading can be given for: every day of the four-digit years.
-QDate FirstReadableDay(); // 1000-01-01
-QDate LastReadableDay();  // 9999-12-31
 
 struct DateArgument {
     QDate date;      // valid when the text names a real day

@@ -1,9 +1,9 @@
 #include "cli/ical_writer.h"
 
+#include "cli/civil_date.h"
 #include "cli/command_line.h"
-#include "cli/date_argument.h"
 #include "cli/day_output.h"
-#include "cli/day_runs.h"
+#include "core/day_runs.h"
 
 #include <libical/ical.h>
 
@@ -62,20 +62,22 @@ bool Add(icalcomponent* component, icalproperty* property)
 Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stamp,
                    const std::string& summary, const std::string& description)
 {
+    const QDate first = QDateOf(run.first);
+    const QDate last = QDateOf(run.last);
     const std::string uid = "lunetide-" + std::string(kind) + '-' +
-                            run.first.toString(QStringLiteral("yyyyMMdd")).toStdString() +
+                            first.toString(QStringLiteral("yyyyMMdd")).toStdString() +
                             "@veyrholt.com";
     Component event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
     if (!event)
         return event;
     icaldurationtype length = icaldurationtype_null_duration();
-    length.days = unsigned(run.first.daysTo(run.last) + 1);
+    length.days = unsigned(first.daysTo(last) + 1);
     const bool complete =
         Add(event.get(), icalproperty_new_uid(uid.c_str())) &&
         Add(event.get(), icalproperty_new_dtstamp(stamp)) &&
-        Add(event.get(), icalproperty_new_dtstart(DateValue(run.first))) &&
-        Add(event.get(), run.last < LastCalendarDay()
-                             ? icalproperty_new_dtend(DateValue(run.last.addDays(1)))
+        Add(event.get(), icalproperty_new_dtstart(DateValue(first))) &&
+        Add(event.get(), last < LastCalendarDay()
+                             ? icalproperty_new_dtend(DateValue(last.addDays(1)))
                              : icalproperty_new_duration(length)) &&
         Add(event.get(), icalproperty_new_summary(Trimmed(summary).c_str())) &&
         Add(event.get(), icalproperty_new_description(Trimmed(description).c_str())) &&
@@ -87,13 +89,13 @@ Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stam
 
 Component PhaseEvent(const DayRun& run, const icaltimetype& stamp)
 {
-    const Reading reading = ReadingOfDay(run.first);
+    const Reading reading = ReadingOfDay(QDateOf(run.first));
     return DayEvent("phase", run, stamp, S(reading.phaseTexts.name), S(reading.phaseTexts.text));
 }
 
 Component SignEvent(const DayRun& run, const icaltimetype& stamp)
 {
-    const Reading reading = ReadingOfDay(run.first);
+    const Reading reading = ReadingOfDay(QDateOf(run.first));
     return DayEvent("sign", run, stamp,
                     S(reading.signTexts.title) + ": " + S(reading.signTexts.keyword),
                     S(reading.signTexts.text) + "\n\nElement: " + S(reading.elementTexts.name) +
@@ -131,7 +133,8 @@ bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* o
     const icaltimetype utcStamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
                                                                 icaltimezone_get_utc_timezone());
     for (const RunKind kind : {RunKind::Phase, RunKind::Sign}) {
-        for (const DayRun& run : RunsOf(kind, first, last, FirstReadableDay(), LastCalendarDay())) {
+        for (const DayRun& run : RunsOf(kind, CivilDayOf(first), CivilDayOf(last),
+                                        kFirstReadableDay, CivilDayOf(LastCalendarDay()))) {
             Component event =
                 kind == RunKind::Phase ? PhaseEvent(run, utcStamp) : SignEvent(run, utcStamp);
             if (!event) {

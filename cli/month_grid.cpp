@@ -1,9 +1,7 @@
 #include "cli/month_grid.h"
 
-#include "cli/ascii_moon_mark.h"
-#include "cli/day_runs.h"
-#include "cli/moon_symbol.h"
-#include "core/correspondence.h"
+#include "cli/civil_date.h"
+#include "core/month_moons.h"
 
 #include <QLocale>
 
@@ -45,15 +43,15 @@ void AppendWeekdayNames(QByteArray& out)
     EndLine(out);
 }
 
-void AppendWeeks(QByteArray& out, QDate first, QDate last, Hemisphere hemisphere, MoonMarks marks)
+void AppendWeeks(QByteArray& out, const MonthMoons& month, QDate first, QDate last,
+                 Hemisphere hemisphere, MoonMarks marks)
 {
     for (int weekday = Qt::Monday; weekday < first.dayOfWeek(); ++weekday)
         AppendSpaces(out, kDayColumns + 1);
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         out.append(QByteArray::number(day.day()).rightJustified(2, ' '));
-        std::string_view symbol = MoonSymbol(SeenFrom(MoonOfDay(day).shape, hemisphere));
-        if (marks == MoonMarks::Ascii)
-            symbol = AsciiMoonMark(symbol);
+        const std::string_view symbol =
+            MoonSymbol(SeenFrom(month.MoonOn(CivilDayOf(day))->shape, hemisphere), marks);
         out.append(symbol.data(), qsizetype(symbol.size()));
         if (day.dayOfWeek() == Qt::Sunday || day == last)
             EndLine(out);
@@ -62,16 +60,11 @@ void AppendWeeks(QByteArray& out, QDate first, QDate last, Hemisphere hemisphere
     }
 }
 
-// One line per run of a phase within the month: its days, then the phase's name.
-void AppendLegend(QByteArray& out, QDate first, QDate last)
+// One line per run of a phase within the month, its days in columns, then the phase's name.
+void AppendLegend(QByteArray& out, const MonthMoons& month)
 {
-    for (const DayRun& run : RunsOf(RunKind::Phase, first, last, first, last)) {
-        QByteArray days = QByteArray::number(run.first.day()).rightJustified(2, ' ');
-        if (run.last != run.first)
-            days += '-' + QByteArray::number(run.last.day());
-        out.append(days.leftJustified(7, ' '));
-        const std::string_view name = PhaseTextsOf(PhaseOfDay(run.first), TextCopy::Display).name;
-        out.append(name.data(), qsizetype(name.size()));
+    for (const std::string& line : LegendLines(month, LegendLayout::Columns)) {
+        out.append(line.data(), qsizetype(line.size()));
         EndLine(out);
     }
 }
@@ -82,12 +75,13 @@ QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks)
 {
     const QDate first(anyDay.year(), anyDay.month(), 1);
     const QDate last(anyDay.year(), anyDay.month(), anyDay.daysInMonth());
+    const MonthMoons month = MoonsOfMonth(MonthOf(anyDay));
     QByteArray out;
     AppendTitle(out, first);
     AppendWeekdayNames(out);
-    AppendWeeks(out, first, last, hemisphere, marks);
+    AppendWeeks(out, month, first, last, hemisphere, marks);
     out.append('\n');
-    AppendLegend(out, first, last);
+    AppendLegend(out, month);
     return out;
 }
 

@@ -3,16 +3,13 @@
 #include <QByteArray>
 #include <QDate>
 
+#include "cli/moon_symbol.h"
 #include "core/hemisphere.h"
 
 // A month at a glance, in the manner of cal(1): weeks in rows from Monday to Sunday, each day
 // with its moon picture as a moon symbol, then the runs of moon phases in that month.
 
 namespace lunetide::cli {
-
-// How a day's moon is written: as an emoji, or as two ASCII characters for a terminal that cannot
-// show UTF-8.
-enum class MoonMarks { Emoji, Ascii };
 
 // The grid and legend of the month of `anyDay`, with the moons seen from the hemisphere, UTF-8
 // (ASCII with MoonMarks::Ascii), every line ending in a newline and without trailing blanks. Each

@@ -5,25 +5,39 @@
 namespace lunetide::cli {
 namespace {
 
-constexpr std::string_view kNew = "\U0001F311";
-constexpr std::string_view kFull = "\U0001F315";
-// Crescent, quarter and gibbous, lit on the right and on the left.
-constexpr std::string_view kLitRight[] = {"\U0001F312", "\U0001F313", "\U0001F314"};
-constexpr std::string_view kLitLeft[] = {"\U0001F318", "\U0001F317", "\U0001F316"};
+struct Mark {
+    std::string_view emoji;
+    std::string_view ascii;
+};
 
-} // namespace
+// In the order of the symbols' code points: new, then lit on the right (waxing as seen from the
+// north) growing to full, then lit on the left shrinking.
+constexpr Mark kMarks[] = {
+    {"\U0001F311", "()"}, {"\U0001F312", ".)"}, {"\U0001F313", "|)"}, {"\U0001F314", "O)"},
+    {"\U0001F315", "OO"}, {"\U0001F316", "(O"}, {"\U0001F317", "(|"}, {"\U0001F318", "(."},
+};
+constexpr int kNew = 0;
+constexpr int kFull = 4;
 
 // The symbols' phase angles lie a quarter of a half turn apart. A lit shape takes the nearest of
 // them, except that a thin sliver, nearest to the unlit disc, still shows as a crescent.
-std::string_view MoonSymbol(const MoonShape& shape)
+int MarkIndex(const MoonShape& shape)
 {
     if (shape.litSide == LitSide::None)
         return kNew;
     const double eighths = shape.phaseAngle / (std::numbers::pi / 8);
     if (eighths < 1)
         return kFull;
-    const int index = eighths < 3 ? 2 : eighths < 5 ? 1 : 0;
-    return shape.litSide == LitSide::Right ? kLitRight[index] : kLitLeft[index];
+    const int fromFull = eighths < 3 ? 1 : eighths < 5 ? 2 : 3; // gibbous, quarter, crescent
+    return shape.litSide == LitSide::Right ? kFull - fromFull : kFull + fromFull;
+}
+
+} // namespace
+
+std::string_view MoonSymbol(const MoonShape& shape, MoonMarks marks)
+{
+    const Mark& mark = kMarks[MarkIndex(shape)];
+    return marks == MoonMarks::Ascii ? mark.ascii : mark.emoji;
 }
 
 } // namespace lunetide::cli

@@ -1,5 +1,6 @@
 #include "cli/readings_writer.h"
 
+#include "cli/civil_date.h"
 #include "cli/day_output.h"
 #include "cli/ical_writer.h"
 #include "cli/month_grid.h"
@@ -46,13 +47,14 @@ bool WritePhaseStarts(const ReadingJob& job, std::FILE* out)
     QByteArray block;
     DayJsonLines jsonLines(job.hemisphere.value_or(Hemisphere::North));
     for (const PhaseStart& start : job.phaseStarts) {
-        const Reading reading = ReadingOfDay(start.day);
+        const QDate day = QDateOf(start.day);
+        const Reading reading = ReadingOfDay(day);
         if (job.format == OutputFormat::JsonLines) {
-            jsonLines.Append(block, start.day, reading);
+            jsonLines.Append(block, day, reading);
             continue;
         }
-        block.append(start.day.toString(Qt::ISODate).toLatin1() + ' ');
-        block.append(QLocale::c().dayName(start.day.dayOfWeek()).toLatin1().leftJustified(11));
+        block.append(day.toString(Qt::ISODate).toLatin1() + ' ');
+        block.append(QLocale::c().dayName(day.dayOfWeek()).toLatin1().leftJustified(11));
         block.append(reading.phaseTexts.name.data(), qsizetype(reading.phaseTexts.name.size()));
         block.append('\n');
     }

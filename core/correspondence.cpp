@@ -93,6 +93,11 @@ PhaseTexts PhaseTextsOf(MoonPhaseKind phase, TextCopy copy)
     return TableOf(copy).phases[static_cast<std::size_t>(phase)];
 }
 
+std::string_view PhaseName(MoonPhaseKind phase)
+{
+    return PhaseTextsOf(phase, TextCopy::Display).name;
+}
+
 SignTexts SignTextsOf(SunSign sign, TextCopy copy)
 {
     return TableOf(copy).signs[static_cast<std::size_t>(sign)];

@@ -35,6 +35,9 @@ PhaseTexts PhaseTextsOf(MoonPhaseKind phase, TextCopy copy);
 SignTexts SignTextsOf(SunSign sign, TextCopy copy);
 ElementTexts ElementTextsOf(Element element, TextCopy copy);
 
+// The name of a phase wherever it is shown on its own ("Full Moon"): the same in both copies.
+std::string_view PhaseName(MoonPhaseKind phase);
+
 // The texts of a day: its phase's (empty when the day has no phase), its sign's and its element's.
 struct DayTexts {
     PhaseTexts phase;

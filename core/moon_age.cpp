@@ -41,7 +41,7 @@ double RoundHalfToEven(double x)
 int LastTwoDigits(int year)
 {
     const std::string text = std::to_string(year);
-    if (year < 1000 || text.size() != 4)
+    if (!IsReadableYear(year))
         throw std::invalid_argument("moon age: the year must have four digits, not " + text);
     return std::stoi(text.substr(2, 2));
 }
@@ -100,6 +100,11 @@ Moon MoonOfAge(int age)
 Moon MoonOf(int year, int month, int day)
 {
     return MoonOfAge(MoonAgeOf(year, month, day));
+}
+
+Moon MoonOf(const CivilDay& day)
+{
+    return MoonOf(int(day.year()), int(unsigned(day.month())), int(unsigned(day.day())));
 }
 
 } // namespace lunetide

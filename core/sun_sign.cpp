@@ -32,6 +32,11 @@ constexpr std::array<std::string_view, kSunSignCount> kSignNames = {
 
 } // namespace
 
+SunSign SignOfDay(const CivilDay& day)
+{
+    return *SunSignOf(int(unsigned(day.month())), int(unsigned(day.day())));
+}
+
 std::optional<SunSign> SunSignOf(int month, int day)
 {
     if (month < 1 || month > 12 || day < 1 || day > 31)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/civil_day.h"
+
 #include <optional>
 #include <string_view>
 
@@ -30,6 +32,9 @@ inline constexpr int kSunSignCount = 12;
 // Sign of a month 1 to 12 and a day 1 to 31 (every month runs to 31, February included); no sign
 // when either lies outside its range.
 std::optional<SunSign> SunSignOf(int month, int day);
+
+// Sign of a real day: every day has one.
+SunSign SignOfDay(const CivilDay& day);
 
 constexpr Element ElementOf(SunSign sign)
 {

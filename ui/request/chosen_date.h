@@ -12,8 +12,12 @@ enum class ReadingKind;
 // The reading request without the window: the date the main window's lists show, the check that
 // the calendar has it, and what the display window is to show for it.
 
+// The years the date lists of the main window offer, and so the calendar window.
+inline constexpr int kFirstListYear = 1901;
+inline constexpr int kLastListYear = 2050;
+
 struct ChosenDate {
-    int year = 0;  // 1901 to 2050
+    int year = 0;  // kFirstListYear to kLastListYear
     int month = 0; // 1 to 12; 0 when the list has nothing selected
     int day = 0;   // 1 to 31; 0 when the list has nothing selected
 };

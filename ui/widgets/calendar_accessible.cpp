@@ -1,15 +1,25 @@
 #include "ui/widgets/calendar_accessible.h"
 
+#include "core/correspondence.h"
 #include "ui/widgets/moon_calendar.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QHash>
+#include <QLocale>
 #include <QPointer>
 
 namespace lunetide::ui {
 namespace {
+
+// What a screen reader says for a day: "Thursday 24 December 2026, Full Moon".
+QString AccessibleDayText(QDate date, MoonPhaseKind phase)
+{
+    const std::string_view name = PhaseName(phase);
+    return QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) + QStringLiteral(", ") +
+           QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
 
 // Set while Qt's own table interface is made for a calendar's table, so that the factory below
 // stays out of the way.
@@ -177,9 +187,10 @@ QString DayCellAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name || !calendar || !cell)
         return qtCell->text(t);
     const QDate date = calendar->DateOfCell(cell->rowIndex(), cell->columnIndex());
-    if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
+    const Moon* moon = calendar->MoonOn(date);
+    if (!moon)
         return qtCell->text(t);
-    return AccessibleDayText(date, MoonOf(date.year(), date.month(), date.day()).phase);
+    return AccessibleDayText(date, moon->phase);
 }
 
 QAccessibleInterface* Factory(const QString& className, QObject* object)

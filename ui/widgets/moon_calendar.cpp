@@ -3,6 +3,7 @@
 #include "ui/look/look.h"
 #include "ui/look/moon_pictures.h"
 #include "ui/widgets/calendar_accessible.h"
+#include "ui/widgets/shown_month.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
@@ -64,9 +65,22 @@ void MoonCalendar::SetToday(QDate today)
     update();
 }
 
+const Moon* MoonCalendar::MoonOn(QDate date) const
+{
+    const CivilDay day = ui::DayOf(date);
+    for (const MonthMoons* month : {&month_, &before_, &after_})
+        if (const Moon* moon = month->MoonOn(day))
+            return moon;
+    return nullptr;
+}
+
 void MoonCalendar::FollowPage(int year, int month)
 {
-    month_ = ui::MoonsOfMonth(QDate(year, month, 1));
+    const std::chrono::year_month shown =
+        std::chrono::year{year} / std::chrono::month{unsigned(month)};
+    before_ = MoonsOfMonth(shown - std::chrono::months(1));
+    month_ = MoonsOfMonth(shown);
+    after_ = MoonsOfMonth(shown + std::chrono::months(1));
     emit shownMonthChanged();
 }
 
@@ -115,7 +129,7 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
     const bool enabled = date >= minimumDate() && date <= maximumDate();
     painter->fillRect(rect, selected ? ui::colour::Orange : ui::colour::Black);
 
-    const Moon* moon = month_.MoonOn(date);
+    const Moon* moon = month_.MoonOn(ui::DayOf(date));
     if (moon) {
         const int side =
             std::max(0, std::min(rect.height(), rect.width() - kNumberWidth) - 2 * kPadding);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/hemisphere.h"
-#include "ui/widgets/month_moons.h"
+#include "core/month_moons.h"
 
 #include <QCalendarWidget>
 #include <QHash>
@@ -9,8 +9,9 @@
 
 // A month of days to pick from, each day with its moon: Qt's calendar (its keys, the locale's
 // week, the range and accessibility) with each cell painted as the day's number over its moon
-// picture, seen from the hemisphere given. The month on show is worked out once, when it comes
-// on show; each picture is drawn once at the cell's size and reused.
+// picture, seen from the hemisphere given. The month on show, and the months before and after it
+// whose days its first and last weeks show, are worked out once, when the month comes on show;
+// each picture is drawn once at the cell's size and reused.
 class MoonCalendar : public QCalendarWidget {
     Q_OBJECT
 
@@ -21,7 +22,11 @@ public:
     lunetide::Hemisphere hemisphere() const { return hemisphere_; }
 
     // The moons of the month on show.
-    const lunetide::ui::MonthMoons& ShownMonth() const { return month_; }
+    const lunetide::MonthMoons& ShownMonth() const { return month_; }
+
+    // The moon of a day the table shows, of the month on show or of the month before or after;
+    // nullptr for any other day, or one whose moon is not reckoned.
+    const lunetide::Moon* MoonOn(QDate date) const;
 
     // The day a cell of the calendar's table shows (row and column of its model, headers
     // included); an invalid date for a header cell.
@@ -41,7 +46,9 @@ private:
     void FollowPage(int year, int month);
     QPixmap Picture(const lunetide::Moon& moon, int side, double ratio) const;
 
-    lunetide::ui::MonthMoons month_;
+    lunetide::MonthMoons before_;
+    lunetide::MonthMoons month_;
+    lunetide::MonthMoons after_;
     lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
     QDate today_;
     QFont dayFont_;

@@ -2,25 +2,18 @@
 
 #include "ui/look/app_icon.h"
 #include "ui/look/look.h"
+#include "ui/request/chosen_date.h"
 #include "ui/widgets/centre_on_first_show.h"
+#include "ui/widgets/shown_month.h"
 #include "ui/windows/message_box.h"
 #include "ui/windows/month_page.h"
 #include "ui_calendar_window.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 using namespace lunetide;
-
-namespace {
-
-// The days the date lists of the main window offer.
-const QDate kFirstDay(1901, 1, 1);
-const QDate kLastDay(2050, 12, 31);
-
-} // namespace
 
 frmCalendar::frmCalendar(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmCalendar>())
@@ -31,7 +24,8 @@ frmCalendar::frmCalendar(QWidget* parent)
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
 
-    ui_->calMonth->setDateRange(kFirstDay, kLastDay);
+    // The days the date lists of the main window offer.
+    ui_->calMonth->setDateRange(QDate(kFirstListYear, 1, 1), QDate(kLastListYear, 12, 31));
     connect(ui_->calMonth, &MoonCalendar::shownMonthChanged, this, &frmCalendar::ShowPhaseRuns);
     // Enter and a double click on a day.
     connect(ui_->calMonth, &QCalendarWidget::activated, this, &QDialog::accept);
@@ -82,16 +76,15 @@ std::optional<QDate> frmCalendar::PickDay(QWidget* parent, QDate opening, QDate 
 
 void frmCalendar::ShowPhaseRuns()
 {
-    ui_->lblPhaseRuns->setText(ui::PhaseRunLines(ui_->calMonth->ShownMonth()).join('\n'));
+    ui_->lblPhaseRuns->setText(ui::LegendLines(ui_->calMonth->ShownMonth()).join('\n'));
 }
 
 // The month on show, printed as one page; "Print to File" in the dialog gives a PDF.
 void frmCalendar::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    const ui::MonthMoons& month = ui_->calMonth->ShownMonth();
-    printer.setDocName(QLocale().standaloneMonthName(month.first.month()) + QLatin1Char(' ') +
-                       QString::number(month.first.year()));
+    const MonthMoons& month = ui_->calMonth->ShownMonth();
+    printer.setDocName(ui::TitleOf(month));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -100,7 +93,7 @@ void frmCalendar::cmdPrint_Click()
     if (printed) {
         const QRectF page(QPointF(0, 0),
                           printer.pageLayout().paintRectPixels(printer.resolution()).size());
-        ui::PaintMonthPage(painter, page, month.first, ui_->calMonth->hemisphere());
+        ui::PaintMonthPage(painter, page, month, ui_->calMonth->hemisphere());
         printed = painter.end();
     }
     if (!printed)

@@ -34,13 +34,11 @@ using lunetide::ui::CoreText;
 
 constexpr int kClientWidth = 681;
 constexpr int kClientHeight = 550;
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 
 const QString kNoPhaseName = QStringLiteral("Phase Unknown");
 const QString kNoPhaseText =
     QStringLiteral("The system clock says the year is %1. The moon's age can be reckoned for the "
-                   "years 1000 to 9999 only: set the clock right to see today's moon phase.");
+                   "years %2 to %3 only: set the clock right to see today's moon phase.");
 
 void ShowText(QLabel* label, const QString& text)
 {
@@ -202,7 +200,7 @@ void frmMain::Form_Load()
     ui_->cboMonth->addItems({"January", "February", "March", "April", "May", "June", "July",
                              "August", "September", "October", "November", "December"});
     QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
+    for (int year = kFirstListYear; year <= kLastListYear; ++year)
         years << QString::number(year);
     ui_->cboYear->addItems(years);
     ui_->cboDate->setCurrentIndex(0);
@@ -237,7 +235,9 @@ void frmMain::ShowTodaysReading(QDate today)
         ui_->PicCurrentMoonPhase->clear();
         ui_->PicCurrentMoonPhase->setAccessibleDescription(kNoPhaseName);
         ShowText(ui_->lblCurrentMoonPhaseName, kNoPhaseName);
-        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(today.year()));
+        ShowText(ui_->lblCurrentMoonPhaseDesc, kNoPhaseText.arg(today.year())
+                                                   .arg(lunetide::kFirstReadableYear)
+                                                   .arg(lunetide::kLastReadableYear));
     }
 
     ShowText(ui_->lblCurrentMoonInSunsign, CoreText(reading->signTexts.title));
@@ -292,8 +292,8 @@ void frmMain::mnuMoonCalendar_Click()
     const auto [year, month, day] = ListedDate();
     const QDate today = today_();
     QDate opening = today;
-    const bool listsAsOpened = year == kFirstYear && month == 1 && day == 1;
-    if (!listsAsOpened && year >= kFirstYear && month >= 1) {
+    const bool listsAsOpened = year == kFirstListYear && month == 1 && day == 1;
+    if (!listsAsOpened && year >= kFirstListYear && month >= 1) {
         // A day the month lacks (31 April) opens on the month's last day.
         const QDate first(year, month, 1);
         opening = first.addDays(std::min(day, first.daysInMonth()) - 1);
@@ -303,7 +303,7 @@ void frmMain::mnuMoonCalendar_Click()
         return;
     ui_->cboDate->setCurrentIndex(picked->day() - 1);
     ui_->cboMonth->setCurrentIndex(picked->month() - 1);
-    ui_->cboYear->setCurrentIndex(picked->year() - kFirstYear);
+    ui_->cboYear->setCurrentIndex(picked->year() - kFirstListYear);
 }
 
 void frmMain::BringOfferToFront(Offer offer)

@@ -2,7 +2,7 @@
 
 #include "ui/look/look.h"
 #include "ui/look/moon_pictures.h"
-#include "ui/widgets/month_moons.h"
+#include "ui/widgets/shown_month.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -27,9 +27,9 @@ QFont PageFont(double pixels, Weight weight)
 
 } // namespace
 
-MonthPageLayout LayOutMonthPage(const QRectF& page, QDate month)
+MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
 {
-    const QDate first(month.year(), month.month(), 1);
+    const QDate first = FirstDayOf(month);
     const double margin = page.width() * 0.05;
     const QRectF inner = page.adjusted(margin, margin, -margin, -margin);
     const double h = page.height();
@@ -52,10 +52,10 @@ MonthPageLayout LayOutMonthPage(const QRectF& page, QDate month)
     return layout;
 }
 
-void PaintMonthPage(QPainter& painter, const QRectF& page, QDate month, Hemisphere hemisphere)
+void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moons,
+                    Hemisphere hemisphere)
 {
-    const MonthMoons moons = MoonsOfMonth(month);
-    const MonthPageLayout layout = LayOutMonthPage(page, month);
+    const MonthPageLayout layout = LayOutMonthPage(page, moons);
     const double h = page.height();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -63,9 +63,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, QDate month, Hemisphe
 
     painter.setPen(Qt::black);
     painter.setFont(PageFont(h * 0.035, Weight::Bold));
-    painter.drawText(layout.title, Qt::AlignCenter,
-                     QLocale().standaloneMonthName(moons.first.month()) + QLatin1Char(' ') +
-                         QString::number(moons.first.year()));
+    painter.drawText(layout.title, Qt::AlignCenter, TitleOf(moons));
 
     // The weekday names over the columns, from the locale's first day.
     painter.setFont(PageFont(h * 0.016, Weight::Bold));
@@ -106,7 +104,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, QDate month, Hemisphe
     painter.setFont(PageFont(h * 0.018, Weight::Normal));
     const double line = h * 0.028;
     double y = layout.runs.top();
-    for (const QString& run : PhaseRunLines(moons)) {
+    for (const QString& run : LegendLines(moons)) {
         painter.drawText(QRectF(layout.runs.left(), y, layout.runs.width(), line),
                          Qt::AlignLeft | Qt::AlignVCenter, run);
         y += line;

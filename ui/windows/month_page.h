@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/hemisphere.h"
+#include "core/month_moons.h"
 
-#include <QDate>
 #include <QRectF>
 
 #include <vector>
@@ -11,7 +11,8 @@ class QPainter;
 
 // The printed month: the month's name and year, a week grid with each day's number and moon, and
 // the month's phase runs, in black on white, laid out on whatever page rectangle it is given and
-// drawn at the painter's resolution.
+// drawn at the painter's resolution, all from the month of moons it is given: the one the calendar
+// already shows.
 
 namespace lunetide::ui {
 
@@ -22,10 +23,10 @@ struct MonthPageLayout {
     QRectF runs;
 };
 
-// Where everything of the month of the given day goes on a page; the week starts on the locale's
-// first day.
-MonthPageLayout LayOutMonthPage(const QRectF& page, QDate month);
+// Where everything of the month goes on a page; the week starts on the locale's first day.
+MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month);
 
-void PaintMonthPage(QPainter& painter, const QRectF& page, QDate month, Hemisphere hemisphere);
+void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& month,
+                    Hemisphere hemisphere);
 
 } // namespace lunetide::ui

@@ -1,4 +1,4 @@
-#include "ui/widgets/month_moons.h"
+#include "ui/widgets/shown_month.h"
 #include "ui/windows/calendar_window.h"
 #include "ui/windows/main_window.h"
 #include "ui_calendar_window.h"
@@ -99,7 +99,7 @@ void CalendarWindowTest::pickOrLeave()
         QTest::keyClick(view, Qt::Key_Left);
         // The phase runs below follow the month on show.
         QCOMPARE(calendar->ui()->lblPhaseRuns->text(),
-                 ui::PhaseRunLines(ui::MoonsOfMonth(QDate(2007, 12, 1))).join('\n'));
+                 ui::LegendLines(MoonsOfMonth(ui::MonthOf(QDate(2007, 12, 1)))).join('\n'));
         switch (answer) {
         case Answer::Enter:
             QTest::keyClick(view, Qt::Key_Enter);

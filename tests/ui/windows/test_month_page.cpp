@@ -1,3 +1,4 @@
+#include "ui/widgets/shown_month.h"
 #include "ui/windows/month_page.h"
 
 #include <QImage>
@@ -31,9 +32,10 @@ PrintedMonth Print(const QTemporaryDir& dir, QDate month, Hemisphere hemisphere)
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     const QRectF page(0, 0, writer.width(), writer.height());
-    printed.layout = LayOutMonthPage(page, month);
+    const MonthMoons moons = MoonsOfMonth(MonthOf(month));
+    printed.layout = LayOutMonthPage(page, moons);
     QPainter painter(&writer);
-    PaintMonthPage(painter, page, month, hemisphere);
+    PaintMonthPage(painter, page, moons, hemisphere);
     painter.end();
     return printed;
 }

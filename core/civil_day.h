@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+
+// A day of the (proleptic) Gregorian calendar, the calendar every date of the program is in, and
+// the days whose moon can be reckoned: those of the four-digit years.
+
+namespace lunetide {
+
+using CivilDay = std::chrono::year_month_day;
+
+inline constexpr int kFirstReadableYear = 1000;
+inline constexpr int kLastReadableYear = 9999;
+
+constexpr bool IsReadableYear(int year)
+{
+    return year >= kFirstReadableYear && year <= kLastReadableYear;
+}
+
+inline constexpr CivilDay kFirstReadableDay{std::chrono::year{kFirstReadableYear},
+                                            std::chrono::January, std::chrono::day{1}};
+inline constexpr CivilDay kLastReadableDay{std::chrono::year{kLastReadableYear},
+                                           std::chrono::December, std::chrono::day{31}};
+
+constexpr CivilDay NextDay(const CivilDay& day)
+{
+    return std::chrono::sys_days(day) + std::chrono::days(1);
+}
+
+constexpr CivilDay PreviousDay(const CivilDay& day)
+{
+    return std::chrono::sys_days(day) - std::chrono::days(1);
+}
+
+} // namespace lunetide
