@@ -94,6 +94,20 @@ void PaintLitMoon(QPainter& painter, const MoonShape& shape, const QPointF& cent
     painter.restore();
 }
 
+QPixmap DrawSquare(const MoonShape& shape, int side, double ratio)
+{
+    QPixmap pixmap = BlankPicture(QSize(side, side), ratio);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double half = side / 2.0;
+    // A lit disc leaves a pixel free all round (24 in 50); the dark one's rim reaches half a pixel
+    // further.
+    const double radius = half - 1.0;
+    PaintMoon(painter, shape, QPointF(half, half),
+              shape.litSide == LitSide::None ? radius + 0.5 : radius);
+    return pixmap;
+}
+
 QPixmap DrawPicture(const MoonShape& shape)
 {
     const double ratio = ScreenPixelRatio();
@@ -107,7 +121,7 @@ QPixmap DrawPicture(const MoonShape& shape)
         PaintDarkMoon(painter, QPointF(26.0, 26.5), 24.5);
         return pixmap;
     }
-    return MoonSquare(shape, 50, ratio);
+    return DrawSquare(shape, 50, ratio);
 }
 
 } // namespace
@@ -118,20 +132,6 @@ void PaintMoon(QPainter& painter, const MoonShape& shape, const QPointF& centre,
         PaintDarkMoon(painter, centre, radius);
     else
         PaintLitMoon(painter, shape, centre, radius);
-}
-
-QPixmap MoonSquare(const MoonShape& shape, int side, double ratio)
-{
-    QPixmap pixmap = BlankPicture(QSize(side, side), ratio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double half = side / 2.0;
-    // A lit disc leaves a pixel free all round (24 in 50); the dark one's rim reaches half a pixel
-    // further.
-    const double radius = half - 1.0;
-    PaintMoon(painter, shape, QPointF(half, half),
-              shape.litSide == LitSide::None ? radius + 0.5 : radius);
-    return pixmap;
 }
 
 // Each picture is drawn the first time its shape is asked for and kept for the rest of the run:
@@ -146,6 +146,26 @@ QPixmap MoonPicture(const MoonShape& shape)
     if (drawn != pictures.end())
         return drawn->second;
     return pictures.emplace_back(shape, DrawPicture(shape)).second;
+}
+
+// Drawn once per shape, side and pixel ratio: a calendar page or a tray icon asks for the same few
+// again at every paint. The list is emptied should it ever grow past what a screen shows.
+QPixmap MoonSquare(const MoonShape& shape, int side, double ratio)
+{
+    struct Square {
+        MoonShape shape;
+        int side;
+        double ratio;
+        QPixmap pixmap;
+    };
+    static std::vector<Square> squares;
+    for (const Square& square : squares) {
+        if (square.shape == shape && square.side == side && square.ratio == ratio)
+            return square.pixmap;
+    }
+    if (squares.size() >= 256)
+        squares.clear();
+    return squares.emplace_back(Square{shape, side, ratio, DrawSquare(shape, side, ratio)}).pixmap;
 }
 
 } // namespace lunetide::ui

@@ -34,7 +34,7 @@ inline QPixmap MoonPicture(const Moon& moon, Hemisphere hemisphere)
 void PaintMoon(QPainter& painter, const MoonShape& shape, const QPointF& centre, double radius);
 
 // The moon of a shape filling a transparent square of the given side in device-independent pixels,
-// with `ratio` device pixels to each.
+// with `ratio` device pixels to each; drawn once per shape, side and ratio.
 QPixmap MoonSquare(const MoonShape& shape, int side, double ratio);
 
 } // namespace lunetide::ui

@@ -55,7 +55,6 @@ void MoonCalendar::SetHemisphere(Hemisphere hemisphere)
     if (hemisphere == hemisphere_)
         return;
     hemisphere_ = hemisphere;
-    pictures_.clear();
     update();
 }
 
@@ -106,19 +105,6 @@ QDate MoonCalendar::DateOfCell(int row, int column) const
     return QDate(month.year(), month.month(), day);
 }
 
-QPixmap MoonCalendar::Picture(const Moon& moon, int side, double ratio) const
-{
-    if (ratio != picturesRatio_) {
-        pictures_.clear();
-        picturesRatio_ = ratio;
-    }
-    const int key = moon.picture * 10000 + side;
-    auto found = pictures_.constFind(key);
-    if (found != pictures_.constEnd())
-        return *found;
-    return pictures_[key] = ui::MoonSquare(SeenFrom(moon.shape, hemisphere_), side, ratio);
-}
-
 // A cell: black, or orange when selected; the day's number in its top left corner, its moon to
 // the right; today framed in cyan. Days of the months before and after show their number only,
 // greyed.
@@ -136,8 +122,8 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
         if (side > 0) {
             const QPoint topLeft(rect.right() - kPadding - side + 1,
                                  rect.top() + (rect.height() - side) / 2);
-            painter->drawPixmap(topLeft,
-                                Picture(*moon, side, painter->device()->devicePixelRatioF()));
+            painter->drawPixmap(topLeft, ui::MoonSquare(SeenFrom(moon->shape, hemisphere_), side,
+                                                        painter->device()->devicePixelRatioF()));
         }
     }
 

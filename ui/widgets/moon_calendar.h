@@ -4,8 +4,6 @@
 #include "core/month_moons.h"
 
 #include <QCalendarWidget>
-#include <QHash>
-#include <QPixmap>
 
 // A month of days to pick from, each day with its moon: Qt's calendar (its keys, the locale's
 // week, the range and accessibility) with each cell painted as the day's number over its moon
@@ -44,7 +42,6 @@ protected:
 
 private:
     void FollowPage(int year, int month);
-    QPixmap Picture(const lunetide::Moon& moon, int side, double ratio) const;
 
     lunetide::MonthMoons before_;
     lunetide::MonthMoons month_;
@@ -52,7 +49,4 @@ private:
     lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
     QDate today_;
     QFont dayFont_;
-    // Pictures by picture number and side, for the current hemisphere and pixel ratio.
-    mutable QHash<int, QPixmap> pictures_;
-    mutable double picturesRatio_ = 0;
 };
