@@ -14,6 +14,7 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // Time enough for the windows to be unloaded, also in a sanitizer build.
 constexpr unsigned kGraceSeconds = 5;
 int sockets[2] = {-1, -1}; // the handler writes into [0], the event loop reads [1]
+volatile sig_atomic_t received = 0; // the last termination signal, for the alarm to raise again
 struct sigaction previous[std::size(kSignals)];
 bool installed[std::size(kSignals)] = {};
 
@@ -23,8 +24,18 @@ void OnSignal(int signal)
     const int savedErrno = errno;
     const char number = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(sockets[0], &number, 1);
+    received = signal;
     ::alarm(kGraceSeconds);
     errno = savedErrno;
+}
+
+// The main thread did not end the program in time: the signal it was sent ends it now, by its
+// default action, so that whoever sent it sees the process ended by that signal.
+void OnAlarm(int)
+{
+    const int signal = received ? received : SIGTERM;
+    std::signal(signal, SIG_DFL);
+    ::raise(signal);
 }
 
 } // namespace
@@ -40,7 +51,10 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* 
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
 
     // The alarm ends the process, whatever its disposition was when the program started.
-    std::signal(SIGALRM, SIG_DFL);
+    struct sigaction alarm {};
+    alarm.sa_handler = &OnAlarm;
+    sigemptyset(&alarm.sa_mask);
+    ::sigaction(SIGALRM, &alarm, nullptr);
     struct sigaction action {};
     action.sa_handler = &OnSignal;
     sigemptyset(&action.sa_mask);

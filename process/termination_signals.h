@@ -11,7 +11,8 @@ class QSocketNotifier;
 // signal handler only writes the signal's number into a socket pair; the call runs when the
 // event loop reads it. A signal that was ignored when the program started (nohup) stays ignored.
 // The handler also sets an alarm: when the main thread is stuck and never reads the signal, the
-// alarm's default action ends the process a few seconds later.
+// alarm raises the signal again a few seconds later with its default action, which ends the
+// process as that signal does.
 // The handlers are set while this object lives; one such object at a time.
 class TerminationSignals : public QObject {
     Q_OBJECT

@@ -22,8 +22,8 @@ void TerminationSignalsTest::endsWithinSeconds_data()
     QTest::addColumn<int>("code"); // the exit status, or the signal that ended it
     QTest::addColumn<int>("withinMs");
     QTest::newRow("SIGTERM, event loop") << "idle" << SIGTERM << QProcess::NormalExit << 0 << 2000;
-    QTest::newRow("SIGTERM, stuck") << "stuck" << SIGTERM << QProcess::CrashExit << SIGALRM << 8000;
-    QTest::newRow("SIGINT, stuck") << "stuck" << SIGINT << QProcess::CrashExit << SIGALRM << 8000;
+    QTest::newRow("SIGTERM, stuck") << "stuck" << SIGTERM << QProcess::CrashExit << SIGTERM << 8000;
+    QTest::newRow("SIGINT, stuck") << "stuck" << SIGINT << QProcess::CrashExit << SIGINT << 8000;
 }
 
 void TerminationSignalsTest::endsWithinSeconds()
