@@ -13,6 +13,26 @@ namespace {
 // The tables are about 20 KiB each.
 constexpr qint64 kMaxTableBytes = 1024 * 1024;
 
+// The zone's name under zoneinfo, for the forms TZ takes: the POSIX ":" before it, a path into
+// the database, and the trees of the same zones with leap seconds (right/) or without (posix/).
+// Empty for a path outside the database.
+QString ZoneName(QString zoneId, const QString& zoneinfo)
+{
+    if (zoneId.startsWith(u':'))
+        zoneId.remove(0, 1);
+    if (zoneId.startsWith(u'/')) {
+        const QString inside = QDir::cleanPath(zoneinfo) + u'/';
+        zoneId = QDir::cleanPath(zoneId);
+        if (!zoneId.startsWith(inside))
+            return {};
+        zoneId.remove(0, inside.size());
+    }
+    for (const QLatin1StringView tree : {QLatin1StringView("right/"), QLatin1StringView("posix/")})
+        if (zoneId.startsWith(tree))
+            zoneId.remove(0, tree.size());
+    return zoneId;
+}
+
 // The zone a link name leads to, as its name under zoneinfo; the name itself when it is no link.
 QString ResolvedZone(const QString& zoneId, const QString& zoneinfo)
 {
@@ -31,7 +51,9 @@ std::optional<bool> IsSouthIn(const QString& tablePath, const QString& zone)
     if (table.state != SmallFile::State::Read)
         return std::nullopt;
     const QByteArray name = zone.toUtf8();
-    for (const QByteArray& line : table.bytes.split('\n')) {
+    for (QByteArray line : table.bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
         if (line.startsWith('#'))
             continue;
         const QList<QByteArray> columns = line.split('\t');
@@ -45,10 +67,11 @@ std::optional<bool> IsSouthIn(const QString& tablePath, const QString& zone)
 
 lunetide::Hemisphere ZoneHemisphere(const QString& zoneId, const QString& zoneinfo)
 {
-    // Only a name inside the database: no absolute path, no way up out of it.
-    if (zoneId.isEmpty() || zoneId.startsWith(u'/') || zoneId.split(u'/').contains(u".."))
+    // Only a name inside the database: no way up out of it.
+    const QString name = ZoneName(zoneId, zoneinfo);
+    if (name.isEmpty() || name.split(u'/').contains(u".."))
         return lunetide::Hemisphere::North;
-    const QString zone = ResolvedZone(zoneId, zoneinfo);
+    const QString zone = ResolvedZone(name, zoneinfo);
     for (const char* table : {"zone1970.tab", "zone.tab"}) {
         if (const std::optional<bool> south =
                 IsSouthIn(zoneinfo + u'/' + QLatin1StringView(table), zone))

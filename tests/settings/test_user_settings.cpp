@@ -17,6 +17,7 @@ class UserSettingsTest : public QObject {
 private slots:
     void zoneHemisphere_data();
     void zoneHemisphere();
+    void zoneTableWithCarriageReturns();
     void settingOverridesZone_data();
     void settingOverridesZone();
     void setHemisphere_data();
@@ -42,6 +43,8 @@ void UserSettingsTest::zoneHemisphere_data()
     QTest::newRow("only in zone.tab") << "Africa/Kinshasa" << Hemisphere::South;
     QTest::newRow("unknown") << "Atlantis/Poseidonia" << Hemisphere::North;
     QTest::newRow("a way out") << "../../../etc/passwd" << Hemisphere::North;
+    QTest::newRow("TZ's path") << ":/usr/share/zoneinfo/Australia/Sydney" << Hemisphere::South;
+    QTest::newRow("leap-second tree") << "right/Australia/Sydney" << Hemisphere::South;
 }
 
 void UserSettingsTest::zoneHemisphere()
@@ -53,6 +56,17 @@ void UserSettingsTest::zoneHemisphere()
     QCOMPARE(ZoneHemisphere(zone), hemisphere);
     // Without the tables nothing is south.
     QCOMPARE(ZoneHemisphere(zone, QTemporaryDir().path()), Hemisphere::North);
+}
+
+// A table written with CR LF line ends still names its zones.
+void UserSettingsTest::zoneTableWithCarriageReturns()
+{
+    QTemporaryDir zoneinfo;
+    QFile table(zoneinfo.filePath("zone1970.tab"));
+    QVERIFY(table.open(QIODevice::WriteOnly));
+    table.write("#codes\tcoordinates\tTZ\r\nAU\t-3352+15113\tAustralia/Sydney\r\n");
+    table.close();
+    QCOMPARE(ZoneHemisphere("Australia/Sydney", zoneinfo.path()), Hemisphere::South);
 }
 
 void UserSettingsTest::settingOverridesZone_data()
