@@ -2,7 +2,10 @@
 
 #include "settings/user_files.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QList>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -209,6 +212,24 @@ std::optional<QByteArray> WithValue(const QByteArray& old, const QString& sectio
     return text;
 }
 
+// A store cut off between linking its new file and renaming it over the old one (kill -9) leaves
+// the new file beside the old one as "<name>.XXXXXX". Such a file is removed once it is a minute
+// old, when no store can still be writing it; a link is never followed.
+void RemoveLeftoverNewFiles(const QString& path)
+{
+    const QFileInfo file(path);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries =
+        file.absoluteDir().entryInfoList({file.fileName() + QStringLiteral(".??????")},
+                                         QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (leftover.match(entry.fileName()).hasMatch() && entry.lastModified() < aMinuteAgo)
+            QFile::remove(entry.filePath());
+    }
+}
+
 } // namespace
 
 bool SetIniValue(const QString& path, const QString& section, const QString& key,
@@ -229,5 +250,6 @@ bool SetIniValue(const QString& path, const QString& section, const QString& key
         return false;
     if (file.write(*text) != text->size() || !file.flush())
         return false; // not committed: the new file is removed and the old one stays
+    RemoveLeftoverNewFiles(path);
     return file.commit();
 }

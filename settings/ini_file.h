@@ -13,6 +13,7 @@ inline constexpr qint64 kMaxIniFileBytes = 4 * 1024 * 1024;
 // Every write is checked and the new file replaces the old one only when it is complete, so the
 // file afterwards is the old one or the new one, whole, also when the disk is full. Returns false
 // when the file could not be read (anything but a regular file of at most kMaxIniFileBytes) or
-// written, and leaves it unchanged then.
+// written, and leaves it unchanged then. New files that an earlier store left beside the file,
+// cut off before they replaced it, are removed once they are a minute old.
 bool SetIniValue(const QString& path, const QString& section, const QString& key,
                  const QString& value);

@@ -77,6 +77,7 @@ private slots:
     void setValue();
     void fullDisk_data();
     void fullDisk();
+    void leftoverNewFile();
 
 private:
     bool privateMounts_;
@@ -226,6 +227,24 @@ void IniFileTest::fullDisk()
     QCOMPARE(settings.SetDuration("2026-12-07"), written);
     QCOMPARE(Read(path), written ? changed : old);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"filler", "lunetide.conf"}));
+}
+
+// A store killed before its new file replaced the old one leaves that file beside it: the next
+// store removes it once it is a minute old, and nothing else.
+void IniFileTest::leftoverNewFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lunetide.conf");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
+    for (const char* name : {"lunetide.conf.Ab3xY9", "lunetide.conf.young1", "lunetide.conf.bak"}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(qstrcmp(name, "lunetide.conf.young1") == 0 ||
+                file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    QVERIFY(SetIniValue(path, "Settings", "Duration", "2026-12-08"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QStringList({"lunetide.conf", "lunetide.conf.bak", "lunetide.conf.young1"}));
 }
 
 int main(int argc, char* argv[])
