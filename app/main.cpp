@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "command_line/command_line_answer.h"
 #include "command_line/windowed_command_line.h"
+#include "process/display_opening.h"
 #include "process/single_instance.h"
 #include "process/start_checks.h"
 #include "process/termination_signals.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 
 #include <csignal>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -45,7 +47,9 @@ int main(int argc, char* argv[])
     std::signal(SIGPIPE, SIG_IGN);
 
     FontWarmUp fontWarmUp;
+    auto opening = std::make_optional<DisplayOpening>(program, arguments);
     QApplication app(argc, argv);
+    opening.reset();
     fontWarmUp.Wait();
     QApplication::setApplicationName(QStringLiteral("Lunetide"));
     QApplication::setApplicationVersion(QLatin1String(lunetide::kVersion));

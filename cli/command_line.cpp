@@ -202,15 +202,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
     parser.addPositionalArgument(QStringLiteral("PHASE"),
                                  QStringLiteral("With --next: the one phase to look for."));
 
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (unknown.isEmpty())
-            return Refuse(parser.errorText());
-        const QString& name = unknown.constFirst();
-        return Refuse(
-            QStringLiteral("unknown option %1%2 (try --help)")
-                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
-    }
+    if (!parser.parse(arguments))
+        return Refuse(command_line::ParseError(parser));
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
         return {CommandLine::Action::ShowHelp, {}, HelpText(parser)};
     if (parser.isSet(versionOption))

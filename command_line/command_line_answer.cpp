@@ -20,6 +20,16 @@ QString OneLine(const QString& why)
     return line;
 }
 
+QString ParseError(const QCommandLineParser& parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    const QString& name = unknown.constFirst();
+    return QStringLiteral("unknown option %1%2 (try --help)")
+        .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+}
+
 QString HelpText(const QCommandLineParser& parser, const QString& program, const QStringList& forms,
                  const QString& after)
 {

@@ -21,6 +21,10 @@ inline constexpr int kExitBadArguments = 2;
 // newline, an escape sequence) are shown as \xNN instead of acting on the terminal.
 QString OneLine(const QString& why);
 
+// Why the parser refused the arguments, in the house's words: "unknown option --bogus (try
+// --help)" for an option neither program knows, the parser's own words otherwise.
+QString ParseError(const QCommandLineParser& parser);
+
 // The parser's help under a synopsis of each form ("[options] [DATE]", ...) in the layout help2man
 // reads ("Usage: program FORM" and "  or:  program FORM"), without --help-all (which the parser
 // answers like --help: neither program has Qt options to list there), with the house's own words

@@ -96,7 +96,7 @@ WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
     const QCommandLineOption versionOption = parser.addVersionOption();
 
     if (!parser.parse(WithoutQtArguments(arguments)))
-        return Refuse(parser.errorText());
+        return Refuse(answer::ParseError(parser));
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
         return {WindowedCommandLine::Action::ShowHelp, HelpText(parser)};
     if (parser.isSet(versionOption))

@@ -26,7 +26,9 @@ done
 
 # Links open through xdg-open.
 recommends=$(dpkg-deb -f "${debs[0]}" Recommends)
-[[ ", $recommends," == *", xdg-utils,"* ]] || { echo "FAIL: Recommends lacks xdg-utils: $recommends" >&2; exit 1; }
+for wanted in xdg-utils qt6-wayland; do
+    [[ ", $recommends," == *", $wanted,"* ]] || { echo "FAIL: Recommends lacks $wanted: $recommends" >&2; exit 1; }
+done
 
 echo "lintian $(basename "${debs[0]}"):"
 # As root (CI), lintian wants to be told that this is meant.

@@ -19,6 +19,8 @@ private slots:
     void parse();
     void realProgramAnswersWithoutDisplayOrLock_data();
     void realProgramAnswersWithoutDisplayOrLock();
+    void displayOutOfReach_data();
+    void displayOutOfReach();
 };
 
 void CommandLineTest::parse_data()
@@ -35,7 +37,7 @@ void CommandLineTest::parse_data()
         << QStringList{"--platform", "offscreen"} << Action::Run << "";
     // Qt takes no "=" after -platform: the program would start on its default platform.
     QTest::newRow("--platform=") << QStringList{"--platform=offscreen"} << Action::Refuse
-                                 << "Unknown option 'platform'.";
+                                 << "unknown option --platform (try --help)";
     QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp
                             << "Usage: lunetide [options]\n";
     QTest::newRow("-h after Qt's") << QStringList{"-platform", "offscreen", "-h"}
@@ -45,13 +47,13 @@ void CommandLineTest::parse_data()
                                << "lunetide 1.15";
     QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << "lunetide 1.15";
     QTest::newRow("unknown") << QStringList{"--bogus"} << Action::Refuse
-                             << "Unknown option 'bogus'.";
-    QTest::newRow("unknown before help")
-        << QStringList{"--bogus", "--help"} << Action::Refuse << "Unknown option 'bogus'.";
+                             << "unknown option --bogus (try --help)";
+    QTest::newRow("unknown before help") << QStringList{"--bogus", "--help"} << Action::Refuse
+                                         << "unknown option --bogus (try --help)";
     QTest::newRow("argument") << QStringList{"today"} << Action::Refuse
                               << "unexpected argument 'today'";
-    QTest::newRow("control characters")
-        << QStringList{"--\x1b[2J\nx"} << Action::Refuse << "Unknown option '\\x1b[2J\\x0ax'.";
+    QTest::newRow("control characters") << QStringList{"--\x1b[2J\nx"} << Action::Refuse
+                                        << "unknown option --\\x1b[2J\\x0ax (try --help)";
 }
 
 void CommandLineTest::parse()
@@ -88,7 +90,7 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock_data()
                                << "lunetide 1.15\n"
                                << "" << 0 << 0;
     QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << ""
-                             << "lunetide: Unknown option 'bogus'.\n"
+                             << "lunetide: unknown option --bogus (try --help)\n"
                              << 0 << 0;
     QTest::newRow("no display") << QStringList{} << 1 << "" << noDisplay << 0 << 0;
     QTest::newRow("too few files allowed")
@@ -139,6 +141,46 @@ void CommandLineTest::realProgramAnswersWithoutDisplayOrLock()
     else
         QVERIFY2(stdOut.startsWith(out) && stdOut.endsWith(u'\n'), qPrintable(stdOut));
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+    QCOMPARE(QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+// A display that is named but cannot be reached: one line naming it, status 1, no lock.
+void CommandLineTest::displayOutOfReach_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("no X server there") << "DISPLAY"
+                                       << ":1234"
+                                       << "xcb";
+    QTest::newRow("no Wayland display there") << "WAYLAND_DISPLAY"
+                                              << "wayland-1234"
+                                              << "wayland";
+}
+
+void CommandLineTest::displayOutOfReach()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(QString, platform);
+
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(variable, value);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LUNETIDE_PROGRAM), {});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    const QString line = "lunetide: the display could not be opened: " + variable + '=' + value;
+    QVERIFY2(err.startsWith(line) && err.count(u'\n') == 1 && err.endsWith(u'\n'), qPrintable(err));
     QCOMPARE(QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
 }

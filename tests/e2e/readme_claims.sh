@@ -96,7 +96,8 @@ status_rows=(
     "2 when the arguments were refused (one line on standard error says why, as in \`lunetide-reading: unknown option --bogus (try --help)\`, and standard output stays empty).|$READING --bogus|2|lunetide-reading: unknown option --bogus (try --help)"
     "0 when it ended normally or printed its help or version;|$LUNETIDE --version >/dev/null|0|"
     "1 when no display could be opened|env -u DISPLAY -u WAYLAND_DISPLAY $LUNETIDE|1|lunetide: no display could be opened: neither DISPLAY nor WAYLAND_DISPLAY is set"
-    "2 when the arguments were refused.|$LUNETIDE --bogus >/dev/null|2|lunetide: Unknown option 'bogus'."
+    "or the one named cannot be reached)|env -u WAYLAND_DISPLAY DISPLAY=:1234 QT_QPA_PLATFORM=xcb $LUNETIDE|1|lunetide: the display could not be opened: DISPLAY=:1234"
+    "2 when the arguments were refused.|$LUNETIDE --bogus >/dev/null|2|lunetide: unknown option --bogus (try --help)"
 )
 for row in "${status_rows[@]}"; do
     IFS='|' read -r claim command status errors <<<"$row"

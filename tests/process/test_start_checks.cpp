@@ -26,6 +26,8 @@ void StartChecksTest::displayIsMissing_data()
     QTest::newRow("-display") << none << none << none << QStringList{"-display", ":1"} << false;
     QTest::newRow("wayland, then xcb")
         << none << none << QByteArray("wayland;xcb") << QStringList{} << true;
+    QTest::newRow("wayland-egl") << none << none << QByteArray("wayland-egl") << QStringList{}
+                                 << true;
     QTest::newRow("offscreen") << none << none << QByteArray("offscreen") << QStringList{} << false;
     QTest::newRow("xcb, then offscreen")
         << none << none << QByteArray("xcb;offscreen") << QStringList{} << false;
