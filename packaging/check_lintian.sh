@@ -15,6 +15,16 @@ trap 'rm -rf "$out"' EXIT
 debs=("$out"/*.deb)
 [[ -f ${debs[0]} ]] || { echo "FAIL: cpack made no .deb" >&2; exit 1; }
 
+# Each release upgrades every one before it: the package's version is the changelog's newest,
+# X.Y.Z, and dpkg takes it as newer than each older entry.
+version=$(dpkg-deb -f "${debs[0]}" Version)
+[[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "FAIL: the version is not X.Y.Z: $version" >&2; exit 1; }
+releases=$(sed -n 's/^lunetide (\([^)]*\)).*/\1/p' "$(dirname "$0")/changelog")
+[[ $(head -n 1 <<<"$releases") == "$version" ]] || { echo "FAIL: $version is not the changelog's newest release" >&2; exit 1; }
+while read -r older; do
+    dpkg --compare-versions "$version" gt "$older" || { echo "FAIL: $version does not upgrade $older" >&2; exit 1; }
+done < <(tail -n +2 <<<"$releases")
+
 # What the program loads at run time without linking it: the platform plugin and its font.
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
 for needed in qt6-qpa-plugins fonts-dejavu-core; do

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -634,7 +635,8 @@ void ReadingProgramTest::helpAndVersion()
 
     const Run version = RunProgram({"--version"});
     QCOMPARE(version.status, 0);
-    QCOMPARE(version.out, "lunetide-reading 1.15\n");
+    // The package's version, major.minor.release: one that dpkg takes as an upgrade.
+    QVERIFY(QRegularExpression("^lunetide-reading 1\\.15\\.[0-9]+\n$").match(version.out).hasMatch());
 }
 
 void ReadingProgramTest::unwritableOutputIsAFailure_data()

@@ -13,7 +13,7 @@ class QWidget;
 namespace lunetide::ui {
 
 inline const QString kAppTitle = QStringLiteral("Lunetide");
-inline const QString kWindowCaption = QStringLiteral("Lunetide v") + QLatin1String(kVersion);
+inline const QString kWindowCaption = QStringLiteral("Lunetide v") + QLatin1String(kShortVersion);
 
 namespace colour {
 inline const QColor Orange{0xFF, 0x80, 0x00};   // strips and headings
