@@ -4,9 +4,12 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
+#include <memory>
 
 // The images are compiled into this static library; Q_INIT_RESOURCE cannot be used inside a
 // namespace.
@@ -84,6 +87,54 @@ void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra)
     const Qt::WindowType type = window->windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
     window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | extra);
+}
+
+const QPalette& HousePalette()
+{
+    static const QPalette house = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion ? fusion->standardPalette() : QPalette(Qt::black, QColor(0xEF, 0xEF, 0xEF));
+    }();
+    return house;
+}
+
+
+namespace {
+
+// A style sheet gives each widget it polishes the desktop's palette with the sheet's colours over
+// it: every colour the sheet left as the desktop's becomes the house's.
+void KeepStyleSheetColoursOnly(QWidget* widget)
+{
+    widget->ensurePolished();
+    const QPalette desktop = QGuiApplication::palette();
+    const QPalette polished = widget->palette();
+    QPalette palette = HousePalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            if (polished.brush(g, r) != desktop.brush(g, r))
+                palette.setBrush(g, r, polished.brush(g, r));
+        }
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void UseHouseLook(QWidget* window)
+{
+    static QStyle* const fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    window->setPalette(HousePalette());
+    if (fusion)
+        window->setStyle(fusion);
+    const bool styleSheet = !window->styleSheet().isEmpty();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (fusion)
+            widget->setStyle(fusion);
+        if (styleSheet)
+            KeepStyleSheetColoursOnly(widget);
+    }
 }
 
 void MakeFixedWindow(QWidget* window)

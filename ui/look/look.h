@@ -63,6 +63,14 @@ void SetFixedWindowFlags(QWidget* window, Qt::WindowFlags extra = {});
 
 void MakeFixedWindow(QWidget* window);
 
+// Draws a window of the house look, and every widget in it, in the house's light palette and with
+// Qt's Fusion style whatever the desktop's style and colour scheme, so that the colours the forms
+// set meet the ones they were chosen against: a dark scheme or style would put the house's dark
+// blue link and the buttons' black text on a dark ground. Call it once the form is built. Windows
+// of their own (the message boxes, the print dialog) keep the desktop's look whole.
+void UseHouseLook(QWidget* window);
+const QPalette& HousePalette();
+
 // Centres a top-level window on the screen it will appear on, then moves it right and down as far
 // as needed to bring its top-left corner onto the screen's available area.
 void CentreOnScreen(QWidget* window);

@@ -15,6 +15,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::
     // taskbar button of its own.
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
+    ui::UseHouseLook(this);
     ui::MakeFixedWindow(this);
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());

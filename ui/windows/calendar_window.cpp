@@ -20,6 +20,7 @@ frmCalendar::frmCalendar(QWidget* parent)
 {
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
+    ui::UseHouseLook(this);
     ui::MakeFixedWindow(this);
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());

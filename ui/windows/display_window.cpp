@@ -78,6 +78,7 @@ frmDisplay::frmDisplay(QWidget* parent)
 {
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
+    ui::UseHouseLook(this);
     StyleWidgets(*ui_);
     setWindowTitle(ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());

@@ -72,6 +72,7 @@ frmExitScreen::frmExitScreen(QWidget* parent, std::function<double()> draw)
     // focus; both must be set before the first show.
     ui::SetFixedWindowFlags(this, Qt::WindowStaysOnTopHint);
     ui_->setupUi(this);
+    ui::UseHouseLook(this);
     setAttribute(Qt::WA_StyledBackground);
     ui::MakeFixedWindow(this);
     new ui::CentreOnFirstShow(this);

@@ -96,6 +96,7 @@ frmMain::frmMain(QWidget* parent)
     lunetide::ui::InstallFontSubstitutes();
     lunetide::ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
+    lunetide::ui::UseHouseLook(this);
     StyleWidgets(*ui_);
     // The form's style sheet gives the reading button a solid face inside square, solid borders:
     // it covers all its pixels, so pressing it need not repaint the frames beneath. An
