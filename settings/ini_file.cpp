@@ -148,8 +148,9 @@ qsizetype AfterLine(QByteArrayView data, qsizetype pos)
 // heading, or both at the end. When the end cannot take an entry (whatever was added there would
 // become part of the last value), both go before the first heading; nothing when the file has
 // keys above its first heading too.
+// With no value, every entry QSettings may read the key from is removed, line and all.
 std::optional<QByteArray> WithValue(const QByteArray& old, const QString& section,
-                                    const QString& key, const QByteArray& value)
+                                    const QString& key, const std::optional<QByteArray>& value)
 {
     const qsizetype bom = old.startsWith("\xef\xbb\xbf") ? 3 : 0;
     const QByteArrayView data = QByteArrayView(old).sliced(bom);
@@ -182,12 +183,16 @@ std::optional<QByteArray> WithValue(const QByteArray& old, const QString& sectio
         const QByteArrayView keyText = text.first(qMax<qsizetype>(entry.equals - entry.start, 0));
         if (entry.equals >= 0 && current + UnescapedKey(keyText.trimmed()) == prefix + key) {
             inSection = inSection || current == prefix;
-            edits.append({entry.start, text.size(), keyText.trimmed().toByteArray() + '=' + value});
+            if (value)
+                edits.append(
+                    {entry.start, text.size(), keyText.trimmed().toByteArray() + '=' + *value});
+            else
+                edits.append({entry.start, AfterLine(data, entry.end) - entry.start, {}});
         }
     }
 
-    if (!inSection) {
-        const QByteArray line = key.toUtf8() + '=' + value + eol;
+    if (!inSection && value) {
+        const QByteArray line = key.toUtf8() + '=' + *value + eol;
         const bool endsInBreak = !data.isEmpty() && IsBreak(data.back());
         if (heading >= 0 && (heading < data.size() || endsInBreak)) {
             edits.append({heading, 0, line});
@@ -235,12 +240,21 @@ void RemoveLeftoverNewFiles(const QString& path)
 bool SetIniValue(const QString& path, const QString& section, const QString& key,
                  const QString& value)
 {
+    return SetIniValues(path, section, {{key, value}});
+}
+
+bool SetIniValues(const QString& path, const QString& section, const QList<IniChange>& changes)
+{
     const SmallFile old = ReadSmallFile(path, kMaxIniFileBytes);
     if (old.state == SmallFile::State::Unusable)
         return false; // what cannot be read cannot be kept
-    const std::optional<QByteArray> text = WithValue(old.bytes, section, key, value.toUtf8());
-    if (!text)
-        return false;
+    std::optional<QByteArray> text = old.bytes;
+    for (const IniChange& change : changes) {
+        text = WithValue(*text, section, change.key,
+                         change.value ? std::optional(change.value->toUtf8()) : std::nullopt);
+        if (!text)
+            return false;
+    }
 
     // QSaveFile writes a new file beside the old one and renames it over the old one on commit.
     // Its buffer is written out by flush(): a failure there is not remembered by commit(), which

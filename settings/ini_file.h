@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <optional>
 
 // A settings file larger than this is not one the program keeps: it is neither read nor written.
 inline constexpr qint64 kMaxIniFileBytes = 4 * 1024 * 1024;
@@ -17,3 +20,14 @@ inline constexpr qint64 kMaxIniFileBytes = 4 * 1024 * 1024;
 // cut off before they replaced it, are removed once they are a minute old.
 bool SetIniValue(const QString& path, const QString& section, const QString& key,
                  const QString& value);
+
+// A key of a section set to a value, or removed (no value): every line QSettings may read it
+// from goes.
+struct IniChange {
+    QString key;
+    std::optional<QString> value;
+};
+
+// Several keys of one section set or removed in one write, as SetIniValue sets one: the file
+// afterwards is the old one or the new one, whole.
+bool SetIniValues(const QString& path, const QString& section, const QList<IniChange>& changes);

@@ -3,7 +3,7 @@
 #include "settings/ini_file.h"
 #include "settings/user_files.h"
 #include "settings/user_folders.h"
-#include "settings/zone_hemisphere.h"
+#include "settings/zone_place.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -13,6 +13,22 @@ namespace {
 const QString kSection = QStringLiteral("Settings");
 const QString kDuration = QStringLiteral("Duration");
 const QString kHemisphere = QStringLiteral("Hemisphere");
+const QString kLatitude = QStringLiteral("Latitude");
+const QString kLongitude = QStringLiteral("Longitude");
+
+std::optional<Place> PlaceFrom(const QVariant& latitude, const QVariant& longitude)
+{
+    if (latitude.typeId() != QMetaType::QString || longitude.typeId() != QMetaType::QString)
+        return std::nullopt;
+    bool latitudeRead = false;
+    bool longitudeRead = false;
+    const Place place{latitude.toString().trimmed().toDouble(&latitudeRead),
+                      longitude.toString().trimmed().toDouble(&longitudeRead),
+                      {}};
+    if (!latitudeRead || !longitudeRead || !IsValidPlace(place.latitude, place.longitude))
+        return std::nullopt;
+    return place;
+}
 
 std::optional<lunetide::Hemisphere> HemisphereFrom(const QVariant& value)
 {
@@ -60,6 +76,8 @@ UserSettings::UserSettings(const QString& path, const QString& makeFoldersBelow)
     }
     duration_ = settings.value(kSection + u'/' + kDuration);
     hemisphere_ = HemisphereFrom(settings.value(kSection + u'/' + kHemisphere));
+    place_ = PlaceFrom(settings.value(kSection + u'/' + kLatitude),
+                       settings.value(kSection + u'/' + kLongitude));
 }
 
 bool UserSettings::SetDuration(const QString& isoDate)
@@ -79,16 +97,44 @@ bool UserSettings::SetHemisphere(lunetide::Hemisphere hemisphere)
     return true;
 }
 
+bool UserSettings::SetPlace(const std::optional<Place>& place)
+{
+    if (place && !IsValidPlace(place->latitude, place->longitude))
+        return false;
+    auto degrees = [&place](double value) -> std::optional<QString> {
+        if (!place)
+            return std::nullopt;
+        return QString::number(value, 'f', 4);
+    };
+    if (!Set({{kLatitude, degrees(place ? place->latitude : 0)},
+              {kLongitude, degrees(place ? place->longitude : 0)}}))
+        return false;
+    place_ = place ? std::optional(Place{place->latitude, place->longitude, {}}) : std::nullopt;
+    return true;
+}
+
 bool UserSettings::Set(const QString& key, const QString& value)
+{
+    return Set({{key, value}});
+}
+
+bool UserSettings::Set(const QList<IniChange>& changes)
 {
     // A new account has no settings folder yet, and maybe no configuration folder either.
     const bool stored = usable_ &&
                         MakePrivateFolder(QFileInfo(path_).absolutePath(), makeFoldersBelow_) &&
-                        SetIniValue(path_, kSection, key, value);
+                        SetIniValues(path_, kSection, changes);
     if (!stored)
-        qWarning("lunetide: cannot store %s in %s", qUtf8Printable(key),
+        qWarning("lunetide: cannot store %s in %s", qUtf8Printable(changes.constFirst().key),
                  path_.isEmpty() ? "the settings file" : qUtf8Printable(path_));
     return stored;
+}
+
+std::optional<Place> ChosenPlace(const UserSettings& settings)
+{
+    if (std::optional<Place> place = settings.place())
+        return place;
+    return SystemZonePlace();
 }
 
 lunetide::Hemisphere ChosenHemisphere(const UserSettings& settings)

@@ -127,6 +127,8 @@ void IniFileTest::setValue_data()
                                     << QByteArray("[ Settings ] ; mine\nDuration=D\nA=1\n");
     QTest::newRow("percent-encoded names") << QByteArray("[Sett%69ngs]\nDur%61tion=2001-01-01\n")
                                            << QByteArray("[Sett%69ngs]\nDur%61tion=D\n");
+    QTest::newRow("a %U escape") << QByteArray("[Settings]\nDur%U0061tion=2001-01-01\n")
+                                 << QByteArray("[Settings]\nDur%U0061tion=D\n");
     QTest::newRow("the key twice") << QByteArray("[Settings]\nDuration=1\n[W]\nx=1\n[Settings]\n"
                                                  "Duration=2\n")
                                    << QByteArray("[Settings]\nDuration=D\n[W]\nx=1\n[Settings]\n"

@@ -1,7 +1,7 @@
 // The typed settings and the hemisphere: the setting wins both ways, otherwise the time zone's
 // place in the system's own time zone database.
 #include "settings/user_settings.h"
-#include "settings/zone_hemisphere.h"
+#include "settings/zone_place.h"
 #include "support/file_bytes.h"
 
 #include <QTemporaryDir>
@@ -22,6 +22,10 @@ private slots:
     void settingOverridesZone();
     void setHemisphere_data();
     void setHemisphere();
+    void zonePlace_data();
+    void zonePlace();
+    void place_data();
+    void place();
 };
 
 namespace {} // namespace
@@ -147,6 +151,68 @@ void UserSettingsTest::setHemisphere()
     QVERIFY(!unusable.SetHemisphere(hemisphere));
     QCOMPARE(unusable.hemisphere(), std::nullopt);
     QVERIFY(QFileInfo(path).isDir());
+}
+
+// The zone's line gives the place: degrees and minutes, or seconds too; the city from its name.
+void UserSettingsTest::zonePlace_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("text"); // PlaceText, or "" for none
+    QTest::newRow("Sydney") << "Australia/Sydney"
+                            << "Sydney (the time zone's place)";
+    QTest::newRow("a city of two words") << "America/Sao_Paulo"
+                                         << "Sao Paulo (the time zone's place)";
+    QTest::newRow("UTC") << "UTC"
+                         << "";
+}
+
+void UserSettingsTest::zonePlace()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, text);
+    const std::optional<Place> place = PlaceOfZone(zone);
+    QCOMPARE(place ? PlaceText(*place) : QString(), text);
+    // Degrees, minutes and seconds, west and south negative.
+    QTemporaryDir zoneinfo;
+    QVERIFY(Write(zoneinfo.filePath("zone1970.tab"), "US\t+611305-1495401\tAmerica/Anchorage\n"));
+    const std::optional<Place> anchorage = PlaceOfZone("America/Anchorage", zoneinfo.path());
+    QVERIFY(anchorage && qAbs(anchorage->latitude - 61.21806) < 1e-4 &&
+            qAbs(anchorage->longitude + 149.90028) < 1e-4);
+}
+
+// Latitude and Longitude are read only both together and in range; they are stored and removed in
+// one write, and a place out of range is refused.
+void UserSettingsTest::place_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("read"); // PlaceText of what is read, or ""
+    QTest::newRow("both") << QByteArray("[Settings]\nLatitude=52.52\nLongitude=-13.4\n")
+                          << "52.52\u00B0 N, 13.40\u00B0 W";
+    QTest::newRow("only one") << QByteArray("[Settings]\nLatitude=52.52\n") << "";
+    QTest::newRow("out of range") << QByteArray("[Settings]\nLatitude=91\nLongitude=0\n") << "";
+    QTest::newRow("not a number") << QByteArray("[Settings]\nLatitude=north\nLongitude=0\n") << "";
+}
+
+void UserSettingsTest::place()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, read);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lunetide.conf");
+    QVERIFY(Write(path, before + "[W]\nx=1\n"));
+    UserSettings settings(path, dir.path());
+    QCOMPARE(settings.place() ? PlaceText(*settings.place()) : QString(), read);
+
+    QVERIFY(!settings.SetPlace(Place{-91, 0, {}}));
+    QCOMPARE(Read(path), before + "[W]\nx=1\n");
+    QVERIFY(settings.SetPlace(Place{-33.8688, 151.2093, {}}));
+    const UserSettings stored(path, dir.path());
+    QVERIFY(stored.place() && stored.place()->latitude == -33.8688 &&
+            stored.place()->longitude == 151.2093);
+    QVERIFY(settings.SetPlace(std::nullopt));
+    QCOMPARE(Read(path), "[Settings]\n[W]\nx=1\n");
+    QCOMPARE(UserSettings(path, dir.path()).place(), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(UserSettingsTest)

@@ -1,4 +1,4 @@
-#include "settings/zone_hemisphere.h"
+#include "settings/zone_place.h"
 
 #include "settings/user_files.h"
 
@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -43,9 +44,30 @@ QString ResolvedZone(const QString& zoneId, const QString& zoneinfo)
     return target.mid(root.size() + 1);
 }
 
-// The latitude's sign of the zone's line in a table (country, coordinates, zone, comment; tab
-// separated): true when south, nothing when the zone is not listed.
-std::optional<bool> IsSouthIn(const QString& tablePath, const QString& zone)
+// Degrees of ISO 6709 "+DDMM", "-DDDMMSS" and the like, with the number of degree digits given.
+std::optional<double> Degrees(QByteArrayView text, int degreeDigits)
+{
+    if (text.size() != degreeDigits + 3 && text.size() != degreeDigits + 5)
+        return std::nullopt;
+    if (text[0] != '+' && text[0] != '-')
+        return std::nullopt;
+    double value = 0;
+    double unit = 1;
+    for (qsizetype at = 1; at < text.size(); unit /= 60) {
+        const qsizetype digits = at == 1 ? degreeDigits : 2;
+        bool ok = false;
+        const int part = text.sliced(at, digits).toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+        value += part * unit;
+        at += digits;
+    }
+    return text[0] == '-' ? -value : value;
+}
+
+// The place of the zone's line in a table (country, coordinates, zone, comment; tab separated):
+// nothing when the zone is not listed, or its coordinates cannot be read.
+std::optional<Place> PlaceIn(const QString& tablePath, const QString& zone)
 {
     const SmallFile table = ReadSmallFile(tablePath, kMaxTableBytes);
     if (table.state != SmallFile::State::Read)
@@ -57,27 +79,47 @@ std::optional<bool> IsSouthIn(const QString& tablePath, const QString& zone)
         if (line.startsWith('#'))
             continue;
         const QList<QByteArray> columns = line.split('\t');
-        if (columns.size() >= 3 && columns.at(2) == name && !columns.at(1).isEmpty())
-            return columns.at(1).startsWith('-');
+        if (columns.size() < 3 || columns.at(2) != name)
+            continue;
+        const QByteArray& coordinates = columns.at(1);
+        const qsizetype split =
+            std::max(coordinates.lastIndexOf('+'), coordinates.lastIndexOf('-'));
+        if (split <= 0)
+            return std::nullopt;
+        const std::optional<double> latitude = Degrees(coordinates.first(split), 2);
+        const std::optional<double> longitude = Degrees(coordinates.sliced(split), 3);
+        if (!latitude || !longitude)
+            return std::nullopt;
+        return Place{*latitude, *longitude, zone.section(u'/', -1).replace(u'_', u' ')};
     }
     return std::nullopt;
 }
 
 } // namespace
 
-lunetide::Hemisphere ZoneHemisphere(const QString& zoneId, const QString& zoneinfo)
+std::optional<Place> PlaceOfZone(const QString& zoneId, const QString& zoneinfo)
 {
     // Only a name inside the database: no way up out of it.
     const QString name = ZoneName(zoneId, zoneinfo);
     if (name.isEmpty() || name.split(u'/').contains(u".."))
-        return lunetide::Hemisphere::North;
+        return std::nullopt;
     const QString zone = ResolvedZone(name, zoneinfo);
     for (const char* table : {"zone1970.tab", "zone.tab"}) {
-        if (const std::optional<bool> south =
-                IsSouthIn(zoneinfo + u'/' + QLatin1StringView(table), zone))
-            return *south ? lunetide::Hemisphere::South : lunetide::Hemisphere::North;
+        if (std::optional<Place> place = PlaceIn(zoneinfo + u'/' + QLatin1StringView(table), zone))
+            return place;
     }
-    return lunetide::Hemisphere::North;
+    return std::nullopt;
+}
+
+std::optional<Place> SystemZonePlace()
+{
+    return PlaceOfZone(QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+}
+
+lunetide::Hemisphere ZoneHemisphere(const QString& zoneId, const QString& zoneinfo)
+{
+    const std::optional<Place> place = PlaceOfZone(zoneId, zoneinfo);
+    return place && place->latitude < 0 ? lunetide::Hemisphere::South : lunetide::Hemisphere::North;
 }
 
 lunetide::Hemisphere SystemZoneHemisphere()
