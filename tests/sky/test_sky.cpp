@@ -6,6 +6,7 @@
 #include "sky/moon_position.h"
 #include "sky/principal_phases.h"
 #include "sky/rise_set.h"
+#include "sky/sky_report.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -219,6 +220,21 @@ private slots:
                     found.last() += mark;
         }
         QCOMPARE(found.join("; "), moons);
+    }
+
+    // The report of one Sydney day takes the next four phases from the day's start, the full
+    // moon named for the south by its local month, and the day's rise and set.
+    void reportOfADay()
+    {
+        const LocalDay day{Jd("2026-12-22T13:00:00Z"), Jd("2026-12-23T13:00:00Z")};
+        const SkyReport report = SkyAt(day.start + 0.5, day, GeoPlace{-33.87, 151.21},
+                                       [](double) { return 11 * 3600; });
+        QCOMPARE(report.nextPhases.size(), 4u);
+        QCOMPARE(int(report.nextPhases.front().phase), int(PrincipalPhase::FullMoon));
+        CompareInstant(report.nextPhases.front().julianDay, "2026-12-24T01:28:08Z", 60);
+        QCOMPARE(report.nextPhases.front().fullMoon->name, "Strawberry Moon");
+        QVERIFY(report.moonDay && report.moonDay->rise && report.moonDay->set);
+        QVERIFY(report.nextSign.julianDay > report.at);
     }
 };
 
