@@ -3,12 +3,16 @@
 
 #include <QTest>
 
+#include <unistd.h>
+
 class StartChecksTest : public QObject {
     Q_OBJECT
 
 private slots:
     void displayIsMissing_data();
     void displayIsMissing();
+    void closedDescriptorReopened_data();
+    void closedDescriptorReopened();
 };
 
 void StartChecksTest::displayIsMissing_data()
@@ -50,6 +54,31 @@ void StartChecksTest::displayIsMissing()
     for (const auto& [name, value] : environment)
         value.isNull() ? qunsetenv(name) : qputenv(name, value);
     QCOMPARE(DisplayIsMissing(QStringList{"lunetide"} + arguments), missing);
+}
+
+// A standard descriptor closed at start is opened on /dev/null, so that the next file opened does
+// not take its number.
+void StartChecksTest::closedDescriptorReopened_data()
+{
+    QTest::addColumn<int>("fd");
+    QTest::newRow("standard input") << 0;
+    QTest::newRow("standard error") << 2;
+}
+
+void StartChecksTest::closedDescriptorReopened()
+{
+    QFETCH(int, fd);
+    const int saved = ::dup(fd);
+    QVERIFY(saved > 2);
+    ::close(fd);
+    OpenClosedStandardDescriptors();
+    char target[64] = {};
+    const ssize_t length =
+        ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), target,
+                   sizeof target - 1);
+    ::dup2(saved, fd);
+    ::close(saved);
+    QCOMPARE(QByteArray(target, length > 0 ? int(length) : 0), "/dev/null");
 }
 
 QTEST_APPLESS_MAIN(StartChecksTest)

@@ -1,5 +1,7 @@
 // A termination signal ends the program through its event loop, and within a few seconds also
 // when the main thread never gets back to it.
+#include "process/termination_signals.h"
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
@@ -12,6 +14,7 @@ class TerminationSignalsTest : public QObject {
 private slots:
     void endsWithinSeconds_data();
     void endsWithinSeconds();
+    void ignoredSignalStaysIgnored();
 };
 
 void TerminationSignalsTest::endsWithinSeconds_data()
@@ -45,6 +48,25 @@ void TerminationSignalsTest::endsWithinSeconds()
     qInfo("ended after %lld ms", took.elapsed());
     QCOMPARE(program.exitStatus(), exitStatus);
     QCOMPARE(program.exitCode(), code);
+}
+
+// Started under nohup, SIGHUP is ignored: it stays so, while SIGTERM is taken and given back.
+void TerminationSignalsTest::ignoredSignalStaysIgnored()
+{
+    auto handlerOf = [](int signal) {
+        struct sigaction action {};
+        ::sigaction(signal, nullptr, &action);
+        return action.sa_handler;
+    };
+    const auto hangUp = std::signal(SIGHUP, SIG_IGN);
+    const auto terminate = handlerOf(SIGTERM);
+    {
+        const TerminationSignals taken([] {});
+        QVERIFY(handlerOf(SIGHUP) == SIG_IGN);
+        QVERIFY(handlerOf(SIGTERM) != terminate && handlerOf(SIGTERM) != SIG_IGN);
+    }
+    QVERIFY(handlerOf(SIGTERM) == terminate);
+    std::signal(SIGHUP, hangUp);
 }
 
 QTEST_GUILESS_MAIN(TerminationSignalsTest)
