@@ -22,7 +22,7 @@ frmCalendar::frmCalendar(QWidget* parent)
     ui_->setupUi(this);
     ui::UseHouseLook(this);
     ui::MakeFixedWindow(this);
-    setWindowTitle(ui::kWindowCaption);
+    setWindowTitle(QStringLiteral("Moon Calendar - ") + ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
 
     // The days the date lists of the main window offer.

@@ -124,6 +124,7 @@ void CalendarWindowTest::pickOrLeave()
             break;
         }
         }
+        QCOMPARE(calendar->windowTitle(), QStringLiteral("Moon Calendar - Lunetide v1.15"));
     });
     const std::optional<QDate> day =
         frmCalendar::PickDay(nullptr, QDate(2026, 12, 24), QDate(2026, 12, 24), Hemisphere::North);
