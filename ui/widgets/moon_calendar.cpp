@@ -80,6 +80,14 @@ void MoonCalendar::FollowPage(int year, int month)
     before_ = MoonsOfMonth(shown - std::chrono::months(1));
     month_ = MoonsOfMonth(shown);
     after_ = MoonsOfMonth(shown + std::chrono::months(1));
+    // The title's arrows, month menu and year editor move the page but not the selection: the
+    // selected day follows, on the same day number or the month's last day.
+    const QDate selected = selectedDate();
+    if (selected.year() != year || selected.month() != month) {
+        const QDate first(year, month, 1);
+        const QDate day = first.addDays(std::min(selected.day(), first.daysInMonth()) - 1);
+        setSelectedDate(std::clamp(day, minimumDate(), maximumDate()));
+    }
     emit shownMonthChanged();
 }
 
