@@ -6,6 +6,7 @@
 #include "ui/widgets/shown_month.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextCharFormat>
 
@@ -89,6 +90,14 @@ void MoonCalendar::FollowPage(int year, int month)
         setSelectedDate(std::clamp(day, minimumDate(), maximumDate()));
     }
     emit shownMonthChanged();
+}
+
+void MoonCalendar::keyPressEvent(QKeyEvent* event)
+{
+    // Qt's year editor applies the year on Enter and then lets the key go on to the window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return event->accept();
+    QCalendarWidget::keyPressEvent(event);
 }
 
 QDate MoonCalendar::DateOfCell(int row, int column) const

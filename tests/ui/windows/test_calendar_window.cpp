@@ -52,7 +52,7 @@ QPoint CellCentre(frmCalendar* calendar, QDate day)
     return {};
 }
 
-enum class Answer { Enter, Return, Escape, OK, Cancel, DoubleClick, NextMonths };
+enum class Answer { Enter, Return, Escape, OK, Cancel, DoubleClick, YearTyped, NextMonths };
 
 } // namespace
 
@@ -84,12 +84,13 @@ void CalendarWindowTest::pickOrLeave_data()
     QTest::newRow("double click") << Answer::DoubleClick << QDate(2007, 12, 2);
     QTest::newRow("Esc") << Answer::Escape << QDate();
     QTest::newRow("Cancel") << Answer::Cancel << QDate();
+    QTest::newRow("year typed, Enter, OK") << Answer::YearTyped << QDate(2028, 12, 23);
     QTest::newRow("End, two months on, OK") << Answer::NextMonths << QDate(2008, 2, 29);
 }
 
 // From 24 December 2026 the keys move to 23 December 2007 (a Page Up a month, Left a day); the
-// answer picks it or leaves without a day. A double click picks the day clicked. The title's
-// arrows move the selected day into the month they show.
+// answer picks it or leaves without a day. A double click picks the day clicked. A year typed in
+// the title, or the title's arrows, move the selected day into the month they show.
 void CalendarWindowTest::pickOrLeave()
 {
     QFETCH(Answer, answer);
@@ -125,6 +126,14 @@ void CalendarWindowTest::pickOrLeave()
             QTest::mouseDClick(DayView(calendar)->viewport(), Qt::LeftButton, {}, centre);
             break;
         }
+        case Answer::YearTyped:
+            QTest::mouseClick(calendar->findChild<QWidget*>("qt_calendar_yearbutton"),
+                              Qt::LeftButton);
+            QTest::keyClicks(QApplication::focusWidget(), "2028");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+            QVERIFY(calendar->isVisible());
+            QTest::mouseClick(calendar->ui()->cmdOK, Qt::LeftButton);
+            break;
         case Answer::NextMonths:
             QTest::keyClick(view, Qt::Key_End);
             for (int month = 0; month < 2; ++month)
