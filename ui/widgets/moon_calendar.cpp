@@ -123,11 +123,12 @@ QDate MoonCalendar::DateOfCell(int row, int column) const
 }
 
 // A cell: black, or orange when selected; the day's number in its top left corner, its moon to
-// the right; today framed in cyan. Days of the months before and after show their number only,
-// greyed.
+// the right (mirrored right to left); today framed in cyan. Days of the months before and after
+// show their number only, greyed.
 void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
 {
     painter->save();
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
     const bool selected = date == selectedDate();
     const bool enabled = date >= minimumDate() && date <= maximumDate();
     painter->fillRect(rect, selected ? ui::colour::Orange : ui::colour::Black);
@@ -137,7 +138,8 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
         const int side =
             std::max(0, std::min(rect.height(), rect.width() - kNumberWidth) - 2 * kPadding);
         if (side > 0) {
-            const QPoint topLeft(rect.right() - kPadding - side + 1,
+            const QPoint topLeft(mirrored ? rect.left() + kPadding
+                                          : rect.right() - kPadding - side + 1,
                                  rect.top() + (rect.height() - side) / 2);
             painter->drawPixmap(topLeft, ui::MoonSquare(SeenFrom(moon->shape, hemisphere_), side,
                                                         painter->device()->devicePixelRatioF()));
@@ -149,7 +151,9 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
     if (!moon || !enabled)
         number = ui::colour::Grey;
     painter->setPen(number);
-    painter->drawText(rect.adjusted(kPadding + 1, kPadding, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+    painter->drawText(rect.adjusted(kPadding + 1, kPadding, -kPadding - 1, 0),
+                      Qt::AlignAbsolute | (mirrored ? Qt::AlignRight : Qt::AlignLeft) |
+                          Qt::AlignTop,
                       QString::number(date.day()));
 
     if (date == today_) {

@@ -7,7 +7,7 @@
 
 // A month of days to pick from, each day with its moon: Qt's calendar (its keys, the locale's
 // week, the range and accessibility) with each cell painted as the day's number over its moon
-// picture, seen from the hemisphere given. When the month on
+// picture, seen from the hemisphere given; right to left, the cell is mirrored. When the month on
 // show changes, the selection moves into it, so that the day picked is always one on show; Enter
 // that Qt's year editor passes on once it has applied the year stops here, so that a dialog does
 // not take it for its default button. The month on show, and the months before and after it

@@ -49,6 +49,7 @@ private slots:
     void monthFollowsThePage();
     void moonLitSideFollowsTheHemisphere_data();
     void moonLitSideFollowsTheHemisphere();
+    void rightToLeftMirrorsTheCell();
 };
 
 void MoonCalendarTest::cellsTellTheirDates_data()
@@ -138,6 +139,20 @@ void MoonCalendarTest::moonLitSideFollowsTheHemisphere()
     const QRect left(moon.topLeft(), QSize(side / 4, side));
     const QRect right = left.translated(side - side / 4, 0);
     QCOMPARE(Lightness(image, right) > Lightness(image, left), litOnTheRight);
+}
+
+// Right to left the number sits in the top right corner and the moon, here a full one, on the left.
+void MoonCalendarTest::rightToLeftMirrorsTheCell()
+{
+    MoonCalendar calendar;
+    calendar.setLayoutDirection(Qt::RightToLeft);
+    calendar.resize(465, 330);
+    calendar.setSelectedDate(QDate(2026, 12, 1));
+    const QImage image = calendar.grab().toImage();
+    const QRect cell = CellOf(calendar, QDate(2026, 12, 24));
+    const QRect half(cell.topLeft(), QSize(cell.width() / 2, cell.height()));
+    QVERIFY(Lightness(image, half) > 2 * Lightness(image, half.translated(half.width(), 0)));
+    QVERIFY(Lightness(image, QRect(cell.right() - 14, cell.top() + 2, 12, 10)) > 0);
 }
 
 QTEST_MAIN(MoonCalendarTest)
