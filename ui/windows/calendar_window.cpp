@@ -15,8 +15,18 @@
 
 using namespace lunetide;
 
+namespace {
+
+bool AskPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
 frmCalendar::frmCalendar(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::frmCalendar>())
+    : QDialog(parent), ui_(std::make_unique<Ui::frmCalendar>()), setUpPrinter_(AskPrintDialog)
 {
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
@@ -86,8 +96,7 @@ void frmCalendar::cmdPrint_Click()
     QPrinter printer(QPrinter::HighResolution);
     const MonthMoons& month = ui_->calMonth->ShownMonth();
     printer.setDocName(ui::TitleOf(month));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!setUpPrinter_(printer, this))
         return;
     QPainter painter;
     bool printed = painter.begin(&printer);
