@@ -7,14 +7,23 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lunetide;
 
@@ -61,12 +70,20 @@ Q_DECLARE_METATYPE(Answer)
 class CalendarWindowTest : public QObject {
     Q_OBJECT
 
+public:
+    explicit CalendarWindowTest(bool privateMounts) : privateMounts_(privateMounts) {}
+
 private slots:
     void initTestCase();
     void pickOrLeave_data();
     void pickOrLeave();
     void mainWindowOpensItOnTheListsMonth_data();
     void mainWindowOpensItOnTheListsMonth();
+    void printToFileFailsAloud_data();
+    void printToFileFailsAloud();
+
+private:
+    bool privateMounts_;
 };
 
 void CalendarWindowTest::initTestCase()
@@ -191,5 +208,60 @@ void CalendarWindowTest::mainWindowOpensItOnTheListsMonth()
     QCOMPARE(main.ui()->cboYear->currentIndex(), year - 1901);
 }
 
-QTEST_MAIN(CalendarWindowTest)
+void CalendarWindowTest::printToFileFailsAloud_data()
+{
+    QTest::addColumn<QString>("target"); // in a folder of its own, unless absolute
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a named pipe without a reader") << "pipe"
+                                                   << "pipe is not a regular file.";
+    QTest::newRow("/dev/full") << "/dev/full"
+                               << "/dev/full is not a regular file.";
+    QTest::newRow("a full file system") << "month.pdf"
+                                        << "No space left on device";
+}
+
+// Print to File onto a target it cannot fill says why in a message box, opens no pipe, and leaves
+// no file behind, whole or cut off.
+void CalendarWindowTest::printToFileFailsAloud()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    if (target == "month.pdf" &&
+        !(privateMounts_ && ::mount("t", folder, "tmpfs", 0, "size=4k") == 0))
+        QSKIP("needs root, for a small file system in a private mount namespace");
+    const auto unmount = qScopeGuard([&] { ::umount2(folder, MNT_DETACH); });
+    QVERIFY(::mkfifo(folder + "/pipe", 0600) == 0);
+    const QString path = QDir(dir.path()).filePath(target);
+    frmCalendar calendar;
+    calendar.SetPrinterSetUp([path](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    calendar.ui()->cmdPrint->click();
+    QVERIFY2(said.startsWith("The month could not be printed.\n") && said.endsWith(reason),
+             qPrintable(said));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+int main(int argc, char* argv[])
+{
+    // Before any thread starts: a private mount namespace, so that the test's small file system
+    // is seen by this process alone and vanishes with it.
+    const bool privateMounts = ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
+                               ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    CalendarWindowTest test(privateMounts);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_calendar_window.moc"
