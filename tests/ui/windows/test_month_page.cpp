@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,16 +23,19 @@ constexpr int kResolution = 150; // dots per inch of the page, its text boxes an
 struct PrintedMonth {
     QString pdf;
     MonthPageLayout layout;
+    QRectF page;
 };
 
-PrintedMonth Print(const QTemporaryDir& dir, QDate month, Hemisphere hemisphere)
+PrintedMonth Print(const QTemporaryDir& dir, QDate month, Hemisphere hemisphere,
+                   const QPageSize& paper = QPageSize(QPageSize::A4))
 {
-    PrintedMonth printed{dir.filePath(QStringLiteral("month.pdf")), {}};
+    PrintedMonth printed{dir.filePath(QStringLiteral("month.pdf")), {}, {}};
     QPdfWriter writer(printed.pdf);
     writer.setResolution(kResolution);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageSize(paper);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     const QRectF page(0, 0, writer.width(), writer.height());
+    printed.page = page;
     const MonthMoons moons = MoonsOfMonth(MonthOf(month));
     printed.layout = LayOutMonthPage(page, moons);
     QPainter painter(&writer);
@@ -53,6 +57,22 @@ QString TextIn(const QString& pdf, const QRectF& rect = {})
     if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
         return QStringLiteral("(pdftotext failed)");
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+// Each word of the PDF with its box in the page's dots.
+QList<std::pair<QRectF, QString>> Words(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    pdftotext.waitForFinished();
+    static const QRegularExpression word(
+        R"re(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)<)re");
+    QList<std::pair<QRectF, QString>> words;
+    for (const auto& m : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
+        const auto at = [&m](int i) { return m.captured(i).toDouble() * kResolution / 72; };
+        words.append({QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))), m.captured(5)});
+    }
+    return words;
 }
 
 QImage Raster(const QString& pdf)
@@ -101,6 +121,8 @@ private slots:
     void textsOfThePage();
     void oneMoonInEachDaysCell_data();
     void oneMoonInEachDaysCell();
+    void everythingOnOddPaper_data();
+    void everythingOnOddPaper();
 };
 
 void MonthPageTest::initTestCase()
@@ -171,6 +193,34 @@ void MonthPageTest::oneMoonInEachDaysCell()
         ++moons;
     }
     QCOMPARE(moons, month.daysInMonth());
+}
+
+void MonthPageTest::everythingOnOddPaper_data()
+{
+    QTest::addColumn<QSizeF>("paper"); // millimetres
+    QTest::newRow("80 x 297 mm") << QSizeF(80, 297);
+    QTest::newRow("200 x 20 mm") << QSizeF(200, 20);
+}
+
+// Every day's cell and every word on the page; each weekday name within its own column.
+void MonthPageTest::everythingOnOddPaper()
+{
+    QFETCH(QSizeF, paper);
+    QTemporaryDir dir;
+    const PrintedMonth printed =
+        Print(dir, QDate(2026, 9, 1), Hemisphere::North, QPageSize(paper, QPageSize::Millimeter));
+    for (const QRectF& cell : printed.layout.days)
+        QVERIFY(printed.page.contains(cell));
+    const QRectF& names = printed.layout.weekdays;
+    int named = 0;
+    for (const auto& [box, text] : Words(printed.pdf)) {
+        QVERIFY2(printed.page.contains(box), qPrintable(text));
+        const int column = int((box.left() - names.left()) * 7 / names.width());
+        if (names.contains(box.center()) && ++named)
+            QVERIFY2(box.right() <= names.left() + (column + 1) * names.width() / 7,
+                     qPrintable(text));
+    }
+    QCOMPARE(named, 7);
 }
 
 QTEST_MAIN(MonthPageTest)
