@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <numeric>
+
 using namespace lunetide;
 using namespace lunetide::ui;
 
@@ -121,6 +123,9 @@ private slots:
     void textsOfThePage();
     void oneMoonInEachDaysCell_data();
     void oneMoonInEachDaysCell();
+    void southernWaxingMoonLitOnTheLeft();
+    void firstColumnNamesTheLocalesFirstDay_data();
+    void firstColumnNamesTheLocalesFirstDay();
     void everythingOnOddPaper_data();
     void everythingOnOddPaper();
 };
@@ -193,6 +198,40 @@ void MonthPageTest::oneMoonInEachDaysCell()
         ++moons;
     }
     QCOMPARE(moons, month.daysInMonth());
+}
+
+void MonthPageTest::southernWaxingMoonLitOnTheLeft()
+{
+    QTemporaryDir dir;
+    const PrintedMonth printed = Print(dir, QDate(2026, 12, 1), Hemisphere::South);
+    const QImage image = Raster(printed.pdf);
+    const QRect moon = MarksIn(image, printed.layout.days[18]).box; // 19 December, waxing
+    const auto lightness = [&image](const QRect& part) {
+        const QImage pixels = image.copy(part).convertToFormat(QImage::Format_Grayscale8);
+        return std::accumulate(pixels.constBits(), pixels.constBits() + pixels.sizeInBytes(), 0LL);
+    };
+    const QRect left(moon.topLeft(), QSize(moon.width() / 4, moon.height()));
+    QVERIFY(lightness(left) > lightness(left.translated(moon.width() - left.width(), 0)));
+}
+
+void MonthPageTest::firstColumnNamesTheLocalesFirstDay_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("en_US, Sunday first") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("de_DE, Monday first") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+void MonthPageTest::firstColumnNamesTheLocalesFirstDay()
+{
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    QTemporaryDir dir;
+    const PrintedMonth printed = Print(dir, QDate(2026, 12, 1), Hemisphere::North);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QRectF column = printed.layout.weekdays;
+    column.setWidth(column.width() / 7);
+    QCOMPARE(TextIn(printed.pdf, column),
+             locale.dayName(locale.firstDayOfWeek(), QLocale::ShortFormat));
 }
 
 void MonthPageTest::everythingOnOddPaper_data()
