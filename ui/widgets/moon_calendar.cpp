@@ -94,9 +94,13 @@ void MoonCalendar::FollowPage(int year, int month)
 
 void MoonCalendar::keyPressEvent(QKeyEvent* event)
 {
-    // Qt's year editor applies the year on Enter and then lets the key go on to the window.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return event->accept();
+    // Qt's year editor applies the year on Enter and then lets the key go on to the window; it
+    // stops here, and the keyboard goes back to the days, where Enter picks one.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        setFocus();
+        return;
+    }
     QCalendarWidget::keyPressEvent(event);
 }
 
