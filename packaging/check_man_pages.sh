@@ -45,11 +45,13 @@ expected_headings() {
     want=$(printf '%s|' "$@")
     [[ $got == "$want" ]] || fail "the sections of $name are $got, not $want"
 }
-expected_headings "$windowed" lunetide NAME SYNOPSIS DESCRIPTION OPTIONS KEYS \
+expected_headings "$windowed" lunetide NAME SYNOPSIS DESCRIPTION OPTIONS KEYS "THE CALENDAR" \
     "THE MOON FROM WHERE YOU LIVE" "THE EXIT SCREEN AND WHAT IS SENT" "EXIT STATUS" FILES "SEE ALSO"
 expected_headings "$reading" lunetide-reading NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" \
     FILES EXAMPLES "SEE ALSO"
 
+[[ $(section "$windowed" "THE CALENDAR" | tr -s ' ') == *'Moon Calendar... (Alt+F, C)'* ]] ||
+    fail "lunetide: THE CALENDAR lacks the menu entry"
 [[ $(section "$windowed" "SEE ALSO") == *'lunetide-reading(1)'* ]] || fail "lunetide: SEE ALSO"
 [[ $(section "$reading" "SEE ALSO") == 'lunetide(1), cal(1), pom(6)' ]] ||
     fail "lunetide-reading: SEE ALSO reads $(section "$reading" "SEE ALSO")"

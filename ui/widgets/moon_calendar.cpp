@@ -6,6 +6,7 @@
 #include "ui/widgets/shown_month.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextCharFormat>
 
@@ -80,7 +81,27 @@ void MoonCalendar::FollowPage(int year, int month)
     before_ = MoonsOfMonth(shown - std::chrono::months(1));
     month_ = MoonsOfMonth(shown);
     after_ = MoonsOfMonth(shown + std::chrono::months(1));
+    // The title's arrows, month menu and year editor move the page but not the selection: the
+    // selected day follows, on the same day number or the month's last day.
+    const QDate selected = selectedDate();
+    if (selected.year() != year || selected.month() != month) {
+        const QDate first(year, month, 1);
+        const QDate day = first.addDays(std::min(selected.day(), first.daysInMonth()) - 1);
+        setSelectedDate(std::clamp(day, minimumDate(), maximumDate()));
+    }
     emit shownMonthChanged();
+}
+
+void MoonCalendar::keyPressEvent(QKeyEvent* event)
+{
+    // Qt's year editor applies the year on Enter and then lets the key go on to the window; it
+    // stops here, and the keyboard goes back to the days, where Enter picks one.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        setFocus();
+        return;
+    }
+    QCalendarWidget::keyPressEvent(event);
 }
 
 QDate MoonCalendar::DateOfCell(int row, int column) const
@@ -106,11 +127,12 @@ QDate MoonCalendar::DateOfCell(int row, int column) const
 }
 
 // A cell: black, or orange when selected; the day's number in its top left corner, its moon to
-// the right; today framed in cyan. Days of the months before and after show their number only,
-// greyed.
+// the right (mirrored right to left); today framed in cyan. Days of the months before and after
+// show their number only, greyed.
 void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
 {
     painter->save();
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
     const bool selected = date == selectedDate();
     const bool enabled = date >= minimumDate() && date <= maximumDate();
     painter->fillRect(rect, selected ? ui::colour::Orange : ui::colour::Black);
@@ -120,7 +142,8 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
         const int side =
             std::max(0, std::min(rect.height(), rect.width() - kNumberWidth) - 2 * kPadding);
         if (side > 0) {
-            const QPoint topLeft(rect.right() - kPadding - side + 1,
+            const QPoint topLeft(mirrored ? rect.left() + kPadding
+                                          : rect.right() - kPadding - side + 1,
                                  rect.top() + (rect.height() - side) / 2);
             painter->drawPixmap(topLeft, ui::MoonSquare(SeenFrom(moon->shape, hemisphere_), side,
                                                         painter->device()->devicePixelRatioF()));
@@ -132,7 +155,9 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
     if (!moon || !enabled)
         number = ui::colour::Grey;
     painter->setPen(number);
-    painter->drawText(rect.adjusted(kPadding + 1, kPadding, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+    painter->drawText(rect.adjusted(kPadding + 1, kPadding, -kPadding - 1, 0),
+                      Qt::AlignAbsolute | (mirrored ? Qt::AlignRight : Qt::AlignLeft) |
+                          Qt::AlignTop,
                       QString::number(date.day()));
 
     if (date == today_) {

@@ -7,7 +7,10 @@
 
 // A month of days to pick from, each day with its moon: Qt's calendar (its keys, the locale's
 // week, the range and accessibility) with each cell painted as the day's number over its moon
-// picture, seen from the hemisphere given. The month on show, and the months before and after it
+// picture, seen from the hemisphere given; right to left, the cell is mirrored. When the month on
+// show changes, the selection moves into it, so that the day picked is always one on show; Enter
+// that Qt's year editor passes on once it has applied the year stops here, so that a dialog does
+// not take it for its default button. The month on show, and the months before and after it
 // whose days its first and last weeks show, are worked out once, when the month comes on show;
 // each picture is drawn once at the cell's size and reused.
 class MoonCalendar : public QCalendarWidget {
@@ -38,6 +41,7 @@ signals:
     void shownMonthChanged();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:

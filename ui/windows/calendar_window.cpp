@@ -9,20 +9,75 @@
 #include "ui/windows/month_page.h"
 #include "ui_calendar_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 
 using namespace lunetide;
 
+namespace {
+
+bool AskPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// The page on a printer or a PDF writer, filling the printable area of its page layout.
+bool PaintPage(QPagedPaintDevice& device, int resolution, const MonthMoons& month,
+               Hemisphere hemisphere)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRectF page(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
+    ui::PaintMonthPage(painter, page, month, hemisphere);
+    return painter.end();
+}
+
+// Print to File. Qt's PDF printer opens the target itself, blocks on a pipe without a reader and
+// never reports a failed write; so the page goes into a new file beside the target, which takes
+// the target's place only once the whole page is in it. A target that is there but is not a
+// regular file (a pipe, a device, a folder) is refused before anything opens it. The reason it
+// could not be written, or an empty string.
+QString PrintToFile(const QPrinter& printer, const MonthMoons& month, Hemisphere hemisphere)
+{
+    const QString target = printer.outputFileName();
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
+        return QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(target));
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        if (!PaintPage(writer, writer.resolution(), month, hemisphere))
+            return QStringLiteral("The page could not be drawn.");
+    }
+    // commit() does not notice a failed last flush; an uncommitted file is removed.
+    if (!file.flush() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
 frmCalendar::frmCalendar(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::frmCalendar>())
+    : QDialog(parent), ui_(std::make_unique<Ui::frmCalendar>()), setUpPrinter_(AskPrintDialog)
 {
     ui::SetFixedWindowFlags(this);
     ui_->setupUi(this);
     ui::UseHouseLook(this);
     ui::MakeFixedWindow(this);
-    setWindowTitle(ui::kWindowCaption);
+    setWindowTitle(QStringLiteral("Moon Calendar - ") + ui::kWindowCaption);
     setWindowIcon(ui::AppIcon());
 
     // The days the date lists of the main window offer.
@@ -85,18 +140,15 @@ void frmCalendar::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     const MonthMoons& month = ui_->calMonth->ShownMonth();
+    const Hemisphere hemisphere = ui_->calMonth->hemisphere();
     printer.setDocName(ui::TitleOf(month));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!setUpPrinter_(printer, this))
         return;
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        const QRectF page(QPointF(0, 0),
-                          printer.pageLayout().paintRectPixels(printer.resolution()).size());
-        ui::PaintMonthPage(painter, page, month, ui_->calMonth->hemisphere());
-        printed = painter.end();
-    }
-    if (!printed)
-        ui::ShowCritical(this, QStringLiteral("The month could not be printed."));
+    QString failure;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        failure = PrintToFile(printer, month, hemisphere);
+    else if (!PaintPage(printer, printer.resolution(), month, hemisphere))
+        failure = QStringLiteral("The printer did not take the page.");
+    if (!failure.isEmpty())
+        ui::ShowCritical(this, QStringLiteral("The month could not be printed.\n") + failure);
 }

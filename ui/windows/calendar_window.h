@@ -5,8 +5,11 @@
 #include <QDate>
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
+
+class QPrinter;
 
 namespace Ui {
 class frmCalendar;
@@ -34,9 +37,15 @@ public:
 
     Ui::frmCalendar* ui() const { return ui_.get(); }
 
+    // How Print… sets up the printer: Qt's print dialog, unless a test puts another step in its
+    // place; false when the user cancels.
+    using PrinterSetUp = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    void SetPrinterSetUp(PrinterSetUp setUp) { setUpPrinter_ = std::move(setUp); }
+
 private:
     void ShowPhaseRuns();
     void cmdPrint_Click();
 
     std::unique_ptr<Ui::frmCalendar> ui_;
+    PrinterSetUp setUpPrinter_;
 };

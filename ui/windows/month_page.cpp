@@ -4,13 +4,20 @@
 #include "ui/look/moon_pictures.h"
 #include "ui/widgets/shown_month.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace lunetide::ui {
 namespace {
 
 constexpr int kWeeks = 6;
+// Shares of the unit: the title's and the weekday names' bands, the gap above the legend, a
+// legend line, a week at most; and the fonts' pixel sizes.
+constexpr double kTitle = 0.07, kWeekdays = 0.04, kGap = 0.03, kRunLine = 0.028, kWeek = 0.56 / 6;
+constexpr double kTitleFont = 0.035, kWeekdayFont = 0.016, kRunsFont = 0.018;
 
 // Columns from the locale's first day of the week: 0 for that day.
 int ColumnOf(QDate date, Qt::DayOfWeek firstDay)
@@ -25,30 +32,79 @@ QFont PageFont(double pixels, Weight weight)
     return font;
 }
 
+double WidestOf(const QStringList& texts, const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    double widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
+// The font at the size asked for, or smaller where the widest of the texts would not fit.
+QFont FittingFont(double pixels, Weight weight, const QStringList& texts, double width)
+{
+    const double widest = WidestOf(texts, PageFont(pixels, weight));
+    return PageFont(widest > width ? pixels * width / widest : pixels, weight);
+}
+
+QStringList WeekdayNames(QLocale::FormatType format)
+{
+    const QLocale locale;
+    QStringList names;
+    for (int column = 0; column < 7; ++column)
+        names << locale.dayName((locale.firstDayOfWeek() - 1 + column) % 7 + 1, format);
+    return names;
+}
+
 } // namespace
 
 MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
 {
     const QDate first = FirstDayOf(month);
-    const double margin = page.width() * 0.05;
+    const QStringList legend = LegendLines(month);
+    const double margin = std::min(page.width(), page.height()) * 0.05;
     const QRectF inner = page.adjusted(margin, margin, -margin, -margin);
-    const double h = page.height();
+    const double widestCell = inner.width() / 7;
+    const double tallestCell = widestCell * 1.2;
 
+    // The unit is the page's height unless the title, the weekdays, six weeks and the legend
+    // would then not fit between the margins: then the largest that does.
     MonthPageLayout layout;
-    layout.title = QRectF(inner.left(), inner.top(), inner.width(), h * 0.07);
-    layout.weekdays = QRectF(inner.left(), layout.title.bottom(), inner.width(), h * 0.04);
+    const double bands = kTitle + kWeekdays + kGap + kRunLine * legend.size();
+    layout.unit = inner.height() / (bands + kWeeks * kWeek);
+    if (kWeek * layout.unit > tallestCell)
+        layout.unit = (inner.height() - kWeeks * tallestCell) / bands;
+    layout.unit = std::min(layout.unit, page.height());
+    const double unit = layout.unit;
+    const double cellHeight = std::min(kWeek * unit, tallestCell);
+    // On a low page the weeks keep their shape, in the middle of the page.
+    const double cellWidth = std::min(widestCell, cellHeight * 1.5);
+    const double gridLeft = inner.center().x() - 3.5 * cellWidth;
+
+    layout.titleFont =
+        FittingFont(kTitleFont * unit, Weight::Bold, {TitleOf(month)}, inner.width());
+    layout.runsFont =
+        FittingFont(kRunsFont * unit, Weight::Normal, legend, inner.right() - gridLeft);
+    // A little room either side of each name keeps neighbours apart.
+    const double nameWidth = cellWidth * 0.9;
+    layout.weekdayNames = WeekdayNames(QLocale::ShortFormat);
+    if (WidestOf(layout.weekdayNames, PageFont(kWeekdayFont * unit, Weight::Bold)) > nameWidth)
+        layout.weekdayNames = WeekdayNames(QLocale::NarrowFormat);
+    layout.weekdayFont =
+        FittingFont(kWeekdayFont * unit, Weight::Bold, layout.weekdayNames, nameWidth);
+
+    layout.title = QRectF(inner.left(), inner.top(), inner.width(), kTitle * unit);
+    layout.weekdays = QRectF(gridLeft, layout.title.bottom(), 7 * cellWidth, kWeekdays * unit);
     const double gridTop = layout.weekdays.bottom();
-    const double cellWidth = inner.width() / 7;
-    const double cellHeight = std::min(h * 0.56 / kWeeks, cellWidth * 1.2);
-    const Qt::DayOfWeek firstDay = QLocale().firstDayOfWeek();
-    const int offset = ColumnOf(first, firstDay);
+    const int offset = ColumnOf(first, QLocale().firstDayOfWeek());
     for (int day = 1; day <= first.daysInMonth(); ++day) {
         const int cell = offset + day - 1;
-        layout.days.emplace_back(inner.left() + (cell % 7) * cellWidth,
+        layout.days.emplace_back(gridLeft + (cell % 7) * cellWidth,
                                  gridTop + (cell / 7) * cellHeight, cellWidth, cellHeight);
     }
-    const double runsTop = gridTop + kWeeks * cellHeight + h * 0.03;
-    layout.runs = QRectF(inner.left(), runsTop, inner.width(), inner.bottom() - runsTop);
+    layout.runs = QRectF(gridLeft, gridTop + kWeeks * cellHeight + kGap * unit,
+                         inner.right() - gridLeft, kRunLine * unit * legend.size());
     return layout;
 }
 
@@ -56,28 +112,25 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moo
                     Hemisphere hemisphere)
 {
     const MonthPageLayout layout = LayOutMonthPage(page, moons);
-    const double h = page.height();
+    const double unit = layout.unit;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(page, Qt::white);
 
     painter.setPen(Qt::black);
-    painter.setFont(PageFont(h * 0.035, Weight::Bold));
+    painter.setFont(layout.titleFont);
     painter.drawText(layout.title, Qt::AlignCenter, TitleOf(moons));
 
     // The weekday names over the columns, from the locale's first day.
-    painter.setFont(PageFont(h * 0.016, Weight::Bold));
+    painter.setFont(layout.weekdayFont);
     const double cellWidth = layout.weekdays.width() / 7;
-    const int firstDay = QLocale().firstDayOfWeek();
-    for (int column = 0; column < 7; ++column) {
-        const int weekday = (firstDay - 1 + column) % 7 + 1;
+    for (int column = 0; column < 7; ++column)
         painter.drawText(QRectF(layout.weekdays.left() + column * cellWidth, layout.weekdays.top(),
                                 cellWidth, layout.weekdays.height()),
-                         Qt::AlignCenter, QLocale().dayName(weekday, QLocale::ShortFormat));
-    }
+                         Qt::AlignCenter, layout.weekdayNames[column]);
 
-    const QPen grid(colour::Grey, std::max(1.0, h / 1500));
-    const QPen rim(colour::Grey, std::max(1.0, h / 2500));
+    const QPen grid(colour::Grey, std::max(1.0, unit / 1500));
+    const QPen rim(colour::Grey, std::max(1.0, unit / 2500));
     for (std::size_t i = 0; i < layout.days.size(); ++i) {
         const QRectF& cell = layout.days[i];
         painter.setPen(grid);
@@ -101,8 +154,8 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moo
     }
 
     painter.setPen(Qt::black);
-    painter.setFont(PageFont(h * 0.018, Weight::Normal));
-    const double line = h * 0.028;
+    painter.setFont(layout.runsFont);
+    const double line = kRunLine * unit;
     double y = layout.runs.top();
     for (const QString& run : LegendLines(moons)) {
         painter.drawText(QRectF(layout.runs.left(), y, layout.runs.width(), line),

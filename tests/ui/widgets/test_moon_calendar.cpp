@@ -49,6 +49,9 @@ private slots:
     void monthFollowsThePage();
     void moonLitSideFollowsTheHemisphere_data();
     void moonLitSideFollowsTheHemisphere();
+    void rightToLeftMirrorsTheCell();
+    void daysOutOfRangeAreGrey_data();
+    void daysOutOfRangeAreGrey();
 };
 
 void MoonCalendarTest::cellsTellTheirDates_data()
@@ -138,6 +141,45 @@ void MoonCalendarTest::moonLitSideFollowsTheHemisphere()
     const QRect left(moon.topLeft(), QSize(side / 4, side));
     const QRect right = left.translated(side - side / 4, 0);
     QCOMPARE(Lightness(image, right) > Lightness(image, left), litOnTheRight);
+}
+
+// Right to left the number sits in the top right corner and the moon, here a full one, on the left.
+void MoonCalendarTest::rightToLeftMirrorsTheCell()
+{
+    MoonCalendar calendar;
+    calendar.setLayoutDirection(Qt::RightToLeft);
+    calendar.resize(465, 330);
+    calendar.setSelectedDate(QDate(2026, 12, 1));
+    const QImage image = calendar.grab().toImage();
+    const QRect cell = CellOf(calendar, QDate(2026, 12, 24));
+    const QRect half(cell.topLeft(), QSize(cell.width() / 2, cell.height()));
+    QVERIFY(Lightness(image, half) > 2 * Lightness(image, half.translated(half.width(), 0)));
+    QVERIFY(Lightness(image, QRect(cell.right() - 14, cell.top() + 2, 12, 10)) > 0);
+}
+
+void MoonCalendarTest::daysOutOfRangeAreGrey_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("31 December 1900, in January 1901") << QDate(1900, 12, 31);
+    QTest::newRow("1 January 2051, in December 2050") << QDate(2051, 1, 1);
+}
+
+// The number in the corner of a day outside the range is drawn, in grey at its brightest.
+void MoonCalendarTest::daysOutOfRangeAreGrey()
+{
+    QFETCH(QDate, day);
+    MoonCalendar calendar;
+    calendar.resize(465, 330);
+    calendar.setFirstDayOfWeek(Qt::Monday);
+    calendar.setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
+    calendar.setSelectedDate(std::clamp(day, calendar.minimumDate(), calendar.maximumDate()));
+    const QImage corner =
+        calendar.grab().toImage().copy(CellOf(calendar, day).adjusted(2, 2, 0, 0));
+    int brightest = 0;
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 16; ++x)
+            brightest = std::max(brightest, qGray(corner.pixel(x, y)));
+    QVERIFY2(brightest > 64 && brightest <= 128, qPrintable(QString::number(brightest)));
 }
 
 QTEST_MAIN(MoonCalendarTest)

@@ -7,14 +7,23 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lunetide;
 
@@ -52,7 +61,7 @@ QPoint CellCentre(frmCalendar* calendar, QDate day)
     return {};
 }
 
-enum class Answer { Enter, Return, Escape, OK, Cancel, DoubleClick };
+enum class Answer { Enter, Return, Escape, OK, Cancel, DoubleClick, YearTyped, NextMonths };
 
 } // namespace
 
@@ -61,12 +70,20 @@ Q_DECLARE_METATYPE(Answer)
 class CalendarWindowTest : public QObject {
     Q_OBJECT
 
+public:
+    explicit CalendarWindowTest(bool privateMounts) : privateMounts_(privateMounts) {}
+
 private slots:
     void initTestCase();
     void pickOrLeave_data();
     void pickOrLeave();
     void mainWindowOpensItOnTheListsMonth_data();
     void mainWindowOpensItOnTheListsMonth();
+    void printToFileFailsAloud_data();
+    void printToFileFailsAloud();
+
+private:
+    bool privateMounts_;
 };
 
 void CalendarWindowTest::initTestCase()
@@ -77,21 +94,24 @@ void CalendarWindowTest::initTestCase()
 void CalendarWindowTest::pickOrLeave_data()
 {
     QTest::addColumn<Answer>("answer");
-    QTest::addColumn<bool>("picked");
-    QTest::newRow("Enter") << Answer::Enter << true;
-    QTest::newRow("Return") << Answer::Return << true;
-    QTest::newRow("OK") << Answer::OK << true;
-    QTest::newRow("double click") << Answer::DoubleClick << true;
-    QTest::newRow("Esc") << Answer::Escape << false;
-    QTest::newRow("Cancel") << Answer::Cancel << false;
+    QTest::addColumn<QDate>("picked");
+    QTest::newRow("Enter") << Answer::Enter << QDate(2007, 12, 23);
+    QTest::newRow("Return") << Answer::Return << QDate(2007, 12, 23);
+    QTest::newRow("OK") << Answer::OK << QDate(2007, 12, 23);
+    QTest::newRow("double click") << Answer::DoubleClick << QDate(2007, 12, 2);
+    QTest::newRow("Esc") << Answer::Escape << QDate();
+    QTest::newRow("Cancel") << Answer::Cancel << QDate();
+    QTest::newRow("year typed, Enter, Right, Enter") << Answer::YearTyped << QDate(2028, 12, 24);
+    QTest::newRow("End, two months on, OK") << Answer::NextMonths << QDate(2008, 2, 29);
 }
 
 // From 24 December 2026 the keys move to 23 December 2007 (a Page Up a month, Left a day); the
-// answer picks it or leaves without a day. A double click picks the day clicked.
+// answer picks it or leaves without a day. A double click picks the day clicked. A year typed in
+// the title, or the title's arrows, move the selected day into the month they show.
 void CalendarWindowTest::pickOrLeave()
 {
     QFETCH(Answer, answer);
-    QFETCH(bool, picked);
+    QFETCH(QDate, picked);
     WhileCalendarShown([answer](frmCalendar* calendar) {
         QWidget* view = DayView(calendar);
         for (int month = 0; month < 19 * 12; ++month)
@@ -123,13 +143,28 @@ void CalendarWindowTest::pickOrLeave()
             QTest::mouseDClick(DayView(calendar)->viewport(), Qt::LeftButton, {}, centre);
             break;
         }
+        case Answer::YearTyped:
+            QTest::mouseClick(calendar->findChild<QWidget*>("qt_calendar_yearbutton"),
+                              Qt::LeftButton);
+            QTest::keyClicks(QApplication::focusWidget(), "2028");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+            QVERIFY(calendar->isVisible());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+            break;
+        case Answer::NextMonths:
+            QTest::keyClick(view, Qt::Key_End);
+            for (int month = 0; month < 2; ++month)
+                QTest::mouseClick(calendar->findChild<QWidget*>("qt_calendar_nextmonth"),
+                                  Qt::LeftButton);
+            QTest::mouseClick(calendar->ui()->cmdOK, Qt::LeftButton);
+            break;
         }
+        QCOMPARE(calendar->windowTitle(), QStringLiteral("Moon Calendar - Lunetide v1.15"));
     });
     const std::optional<QDate> day =
         frmCalendar::PickDay(nullptr, QDate(2026, 12, 24), QDate(2026, 12, 24), Hemisphere::North);
-    QCOMPARE(day.has_value(), picked);
-    if (picked)
-        QCOMPARE(*day, answer == Answer::DoubleClick ? QDate(2007, 12, 2) : QDate(2007, 12, 23));
+    QCOMPARE(day.value_or(QDate()), picked);
 }
 
 void CalendarWindowTest::mainWindowOpensItOnTheListsMonth_data()
@@ -174,5 +209,60 @@ void CalendarWindowTest::mainWindowOpensItOnTheListsMonth()
     QCOMPARE(main.ui()->cboYear->currentIndex(), year - 1901);
 }
 
-QTEST_MAIN(CalendarWindowTest)
+void CalendarWindowTest::printToFileFailsAloud_data()
+{
+    QTest::addColumn<QString>("target"); // in a folder of its own, unless absolute
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a named pipe without a reader") << "pipe"
+                                                   << "pipe is not a regular file.";
+    QTest::newRow("/dev/full") << "/dev/full"
+                               << "/dev/full is not a regular file.";
+    QTest::newRow("a full file system") << "month.pdf"
+                                        << "No space left on device";
+}
+
+// Print to File onto a target it cannot fill says why in a message box, opens no pipe, and leaves
+// no file behind, whole or cut off.
+void CalendarWindowTest::printToFileFailsAloud()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    if (target == "month.pdf" &&
+        !(privateMounts_ && ::mount("t", folder, "tmpfs", 0, "size=4k") == 0))
+        QSKIP("needs root, for a small file system in a private mount namespace");
+    const auto unmount = qScopeGuard([&] { ::umount2(folder, MNT_DETACH); });
+    QVERIFY(::mkfifo(folder + "/pipe", 0600) == 0);
+    const QString path = QDir(dir.path()).filePath(target);
+    frmCalendar calendar;
+    calendar.SetPrinterSetUp([path](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    calendar.ui()->cmdPrint->click();
+    QVERIFY2(said.startsWith("The month could not be printed.\n") && said.endsWith(reason),
+             qPrintable(said));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+int main(int argc, char* argv[])
+{
+    // Before any thread starts: a private mount namespace, so that the test's small file system
+    // is seen by this process alone and vanishes with it.
+    const bool privateMounts = ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
+                               ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    CalendarWindowTest test(privateMounts);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_calendar_window.moc"

@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <numeric>
 
 using namespace lunetide;
 using namespace lunetide::ui;
@@ -22,16 +25,19 @@ constexpr int kResolution = 150; // dots per inch of the page, its text boxes an
 struct PrintedMonth {
     QString pdf;
     MonthPageLayout layout;
+    QRectF page;
 };
 
-PrintedMonth Print(const QTemporaryDir& dir, QDate month, Hemisphere hemisphere)
+PrintedMonth Print(const QTemporaryDir& dir, QDate month, Hemisphere hemisphere,
+                   const QPageSize& paper = QPageSize(QPageSize::A4))
 {
-    PrintedMonth printed{dir.filePath(QStringLiteral("month.pdf")), {}};
+    PrintedMonth printed{dir.filePath(QStringLiteral("month.pdf")), {}, {}};
     QPdfWriter writer(printed.pdf);
     writer.setResolution(kResolution);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageSize(paper);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     const QRectF page(0, 0, writer.width(), writer.height());
+    printed.page = page;
     const MonthMoons moons = MoonsOfMonth(MonthOf(month));
     printed.layout = LayOutMonthPage(page, moons);
     QPainter painter(&writer);
@@ -53,6 +59,22 @@ QString TextIn(const QString& pdf, const QRectF& rect = {})
     if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
         return QStringLiteral("(pdftotext failed)");
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+// Each word of the PDF with its box in the page's dots.
+QList<std::pair<QRectF, QString>> Words(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    pdftotext.waitForFinished();
+    static const QRegularExpression word(
+        R"re(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)<)re");
+    QList<std::pair<QRectF, QString>> words;
+    for (const auto& m : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
+        const auto at = [&m](int i) { return m.captured(i).toDouble() * kResolution / 72; };
+        words.append({QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))), m.captured(5)});
+    }
+    return words;
 }
 
 QImage Raster(const QString& pdf)
@@ -101,6 +123,11 @@ private slots:
     void textsOfThePage();
     void oneMoonInEachDaysCell_data();
     void oneMoonInEachDaysCell();
+    void southernWaxingMoonLitOnTheLeft();
+    void firstColumnNamesTheLocalesFirstDay_data();
+    void firstColumnNamesTheLocalesFirstDay();
+    void everythingOnOddPaper_data();
+    void everythingOnOddPaper();
 };
 
 void MonthPageTest::initTestCase()
@@ -171,6 +198,68 @@ void MonthPageTest::oneMoonInEachDaysCell()
         ++moons;
     }
     QCOMPARE(moons, month.daysInMonth());
+}
+
+void MonthPageTest::southernWaxingMoonLitOnTheLeft()
+{
+    QTemporaryDir dir;
+    const PrintedMonth printed = Print(dir, QDate(2026, 12, 1), Hemisphere::South);
+    const QImage image = Raster(printed.pdf);
+    const QRect moon = MarksIn(image, printed.layout.days[18]).box; // 19 December, waxing
+    const auto lightness = [&image](const QRect& part) {
+        const QImage pixels = image.copy(part).convertToFormat(QImage::Format_Grayscale8);
+        return std::accumulate(pixels.constBits(), pixels.constBits() + pixels.sizeInBytes(), 0LL);
+    };
+    const QRect left(moon.topLeft(), QSize(moon.width() / 4, moon.height()));
+    QVERIFY(lightness(left) > lightness(left.translated(moon.width() - left.width(), 0)));
+}
+
+void MonthPageTest::firstColumnNamesTheLocalesFirstDay_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("en_US, Sunday first") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("de_DE, Monday first") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+void MonthPageTest::firstColumnNamesTheLocalesFirstDay()
+{
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    QTemporaryDir dir;
+    const PrintedMonth printed = Print(dir, QDate(2026, 12, 1), Hemisphere::North);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QRectF column = printed.layout.weekdays;
+    column.setWidth(column.width() / 7);
+    QCOMPARE(TextIn(printed.pdf, column),
+             locale.dayName(locale.firstDayOfWeek(), QLocale::ShortFormat));
+}
+
+void MonthPageTest::everythingOnOddPaper_data()
+{
+    QTest::addColumn<QSizeF>("paper"); // millimetres
+    QTest::newRow("80 x 297 mm") << QSizeF(80, 297);
+    QTest::newRow("200 x 20 mm") << QSizeF(200, 20);
+}
+
+// Every day's cell and every word on the page; each weekday name within its own column.
+void MonthPageTest::everythingOnOddPaper()
+{
+    QFETCH(QSizeF, paper);
+    QTemporaryDir dir;
+    const PrintedMonth printed =
+        Print(dir, QDate(2026, 9, 1), Hemisphere::North, QPageSize(paper, QPageSize::Millimeter));
+    for (const QRectF& cell : printed.layout.days)
+        QVERIFY(printed.page.contains(cell));
+    const QRectF& names = printed.layout.weekdays;
+    int named = 0;
+    for (const auto& [box, text] : Words(printed.pdf)) {
+        QVERIFY2(printed.page.contains(box), qPrintable(text));
+        const int column = int((box.left() - names.left()) * 7 / names.width());
+        if (names.contains(box.center()) && ++named)
+            QVERIFY2(box.right() <= names.left() + (column + 1) * names.width() / 7,
+                     qPrintable(text));
+    }
+    QCOMPARE(named, 7);
 }
 
 QTEST_MAIN(MonthPageTest)
