@@ -57,6 +57,7 @@ frmMain* Forms::main()
         if (sources_.hemisphere)
             main_->SetHemisphere(sources_.hemisphere());
         main_->SetHemisphereStore(sources_.storeHemisphere);
+        main_->SetPlaceSources(sources_.place, sources_.storePlace);
         connect(main_, &frmMain::readingRequested, this, &Forms::showReading);
         // The clock reaches a display window that exists; it never creates one.
         connect(main_, &frmMain::clockTicked, this, [this](const QString& text) {

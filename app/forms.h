@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/hemisphere.h"
+#include "settings/place.h"
 
 #include <QDate>
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class frmDisplay;
 class frmExitScreen;
@@ -35,6 +37,10 @@ public:
         // user's choice (an empty text, or why it could not); default the north, not stored.
         std::function<lunetide::Hemisphere()> hemisphere;
         std::function<QString(lunetide::Hemisphere)> storeHemisphere;
+        // The place the sky window's rise and set are for, and where File > Your Place stores it
+        // (none removes it); default no place, not stored.
+        std::function<std::optional<Place>()> place;
+        std::function<QString(const std::optional<Place>&)> storePlace;
     };
 
     explicit Forms(Sources sources = {}, QObject* parent = nullptr);

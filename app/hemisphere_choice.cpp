@@ -15,3 +15,15 @@ void UseSettingsForHemisphere(Forms::Sources& sources, UserSettings& settings)
             .arg(QDir::toNativeSeparators(settings.path()));
     };
 }
+
+void UseSettingsForPlace(Forms::Sources& sources, UserSettings& settings)
+{
+    sources.place = [&settings] { return ChosenPlace(settings); };
+    sources.storePlace = [&settings](const std::optional<Place>& place) {
+        if (settings.SetPlace(place))
+            return QString();
+        return QStringLiteral("Lunetide cannot store your place in\n%1.\nThe moon rises and sets "
+                              "for the place as before.")
+            .arg(QDir::toNativeSeparators(settings.path()));
+    };
+}

@@ -9,3 +9,7 @@ class UserSettings;
 // stores the user's choice in the settings file.
 // The settings are read once for the run and must outlive the sources.
 void UseSettingsForHemisphere(Forms::Sources& sources, UserSettings& settings);
+
+// The sky window's rise and set are for the user's place: the one in the settings file, else the
+// time zone's, read again each time the window opens; File > Your Place stores or removes it.
+void UseSettingsForPlace(Forms::Sources& sources, UserSettings& settings);

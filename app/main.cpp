@@ -64,6 +64,7 @@ int main(int argc, char* argv[])
     {
         Forms::Sources sources;
         UseSettingsForHemisphere(sources, settings);
+        UseSettingsForPlace(sources, settings);
         Forms forms(sources);
         const TerminationSignals endOnSignal([&forms] { forms.EndApplication(); });
         if (RunStartup(forms, RealStartupServices(instance, settings)))

@@ -33,6 +33,8 @@ done
 # What dpkg-shlibdeps must find in the programs themselves: the calendar prints through Qt Print
 # Support.
 [[ $depends == *"libqt6printsupport6 "* ]] || { echo "FAIL: Depends lacks Qt Print Support: $depends" >&2; exit 1; }
+# The sky window works out the moon in the sky through libnova.
+[[ $depends == *"libnova"* ]] || { echo "FAIL: Depends lacks libnova: $depends" >&2; exit 1; }
 
 # Links open through xdg-open.
 recommends=$(dpkg-deb -f "${debs[0]}" Recommends)

@@ -8,6 +8,7 @@
     atspi_client.py calendar-days    print the names of the calendar's day cells, one a line
     atspi_client.py lists    print the main window's Date, Month and Year lists' values
     atspi_client.py display-labels   print the texts of the showing display window's labels
+    atspi_client.py window-labels TITLE   print the names of the labels of the showing window TITLE
 
 Every check that fails prints FAIL: ... and ends with status 1.
 """
@@ -211,6 +212,12 @@ def display_labels():
         print(node.name)
 
 
+def window_labels(title):
+    for node in nodes(window(title), pyatspi.ROLE_LABEL):
+        print(node.name)
+
+
 {"main": main_window, "press-link": lambda: press_link(sys.argv[2]), "reading": reading,
  "labels": labels, "calendar-day": calendar_day, "calendar-days": calendar_days, "lists": lists,
- "display-labels": display_labels}[sys.argv[1]]()
+ "display-labels": display_labels,
+ "window-labels": lambda: window_labels(sys.argv[2])}[sys.argv[1]]()

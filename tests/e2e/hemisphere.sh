@@ -66,7 +66,8 @@ write_settings -
 before=$(cat "$settings")
 start_in Europe/Berlin
 press "$window" alt+f
-xdotool key s
+# S is also the key of Moon in the Sky, which comes first: the second S highlights this entry.
+xdotool key s s Return
 wait_until 5 lit_on left || fail "the picture did not turn at once"
 stop "the start that chose the south"
 [[ $(grep -c '^Hemisphere=south$' "$settings") == 1 && $(grep -v '^Hemisphere=south$' "$settings") == "$before" ]] ||

@@ -16,7 +16,9 @@
 #include "ui/widgets/moon_picture_box.h"
 #include "ui/windows/calendar_window.h"
 #include "ui/windows/message_box.h"
+#include "ui/windows/place_window.h"
 #include "ui/windows/shared_menus.h"
+#include "ui/windows/sky_window.h"
 #include "web/links.h"
 
 #include <QApplication>
@@ -139,6 +141,8 @@ void frmMain::ConnectMenusAndLabels()
     connect(ui_->mnuSouthernHemisphere, &QAction::triggered, this,
             &frmMain::mnuSouthernHemisphere_Click);
     connect(ui_->mnuMoonCalendar, &QAction::triggered, this, &frmMain::mnuMoonCalendar_Click);
+    connect(ui_->mnuMoonSky, &QAction::triggered, this, &frmMain::mnuMoonSky_Click);
+    connect(ui_->mnuYourPlace, &QAction::triggered, this, &frmMain::mnuYourPlace_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
     lunetide::ui::ConnectSharedMenus(this, *ui_);
 
@@ -176,6 +180,12 @@ void frmMain::SetHemisphere(lunetide::Hemisphere hemisphere)
 void frmMain::SetHemisphereStore(HemisphereStore store)
 {
     storeHemisphere_ = std::move(store);
+}
+
+void frmMain::SetPlaceSources(PlaceSource place, PlaceStore store)
+{
+    place_ = std::move(place);
+    storePlace_ = std::move(store);
 }
 
 // The menu entry has already changed its check mark; it keeps it only when the choice is stored.
@@ -288,23 +298,36 @@ void frmMain::cmdCalculateMoonPhase_Click()
     emit readingRequested(request);
 }
 
-void frmMain::mnuMoonCalendar_Click()
+std::optional<QDate> frmMain::OpeningDay() const
 {
     const auto [year, month, day] = ListedDate();
-    const QDate today = today_();
-    QDate opening = today;
     const bool listsAsOpened = year == kFirstListYear && month == 1 && day == 1;
-    if (!listsAsOpened && year >= kFirstListYear && month >= 1) {
-        // A day the month lacks (31 April) opens on the month's last day.
-        const QDate first(year, month, 1);
-        opening = first.addDays(std::min(day, first.daysInMonth()) - 1);
-    }
-    const std::optional<QDate> picked = frmCalendar::PickDay(this, opening, today, hemisphere_);
+    if (listsAsOpened || year < kFirstListYear || month < 1)
+        return std::nullopt;
+    const QDate first(year, month, 1);
+    return first.addDays(std::min(day, first.daysInMonth()) - 1);
+}
+
+void frmMain::mnuMoonCalendar_Click()
+{
+    const QDate today = today_();
+    const std::optional<QDate> picked =
+        frmCalendar::PickDay(this, OpeningDay().value_or(today), today, hemisphere_);
     if (!picked)
         return;
     ui_->cboDate->setCurrentIndex(picked->day() - 1);
     ui_->cboMonth->setCurrentIndex(picked->month() - 1);
     ui_->cboYear->setCurrentIndex(picked->year() - kFirstListYear);
+}
+
+void frmMain::mnuMoonSky_Click()
+{
+    frmSky::ShowModal(this, OpeningDay(), place_ ? place_() : std::nullopt);
+}
+
+void frmMain::mnuYourPlace_Click()
+{
+    frmPlace::Choose(this, place_ ? place_() : std::nullopt, storePlace_);
 }
 
 void frmMain::BringOfferToFront(Offer offer)

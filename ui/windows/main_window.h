@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/hemisphere.h"
+#include "settings/place.h"
 #include "ui/request/reading_request.h"
 
 #include <QDate>
@@ -29,6 +30,11 @@ public:
     using ClockSource = std::function<QString()>;
     // Stores the user's choice of hemisphere; returns why it could not, or an empty text.
     using HemisphereStore = std::function<QString(lunetide::Hemisphere)>;
+    // The user's place (the stored one, else the time zone's; none when neither is known), and
+    // where File > Your Place stores a place or, for none, removes it; the store returns why it
+    // could not, or an empty text.
+    using PlaceSource = std::function<std::optional<Place>()>;
+    using PlaceStore = std::function<QString(const std::optional<Place>&)>;
 
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
@@ -47,6 +53,9 @@ public:
     // Where File > Southern Hemisphere stores the choice. Without a store the menu entry only
     // changes the pictures of this run.
     void SetHemisphereStore(HemisphereStore store);
+    // Where the sky window's place comes from and where File > Your Place stores it. Without a
+    // source no place is known; without a store Your Place changes nothing.
+    void SetPlaceSources(PlaceSource place, PlaceStore store);
 
     // Fills the lists, shows today's reading and starts the clock. Each tick of the clock shows
     // the reading again when the date has changed.
@@ -59,6 +68,12 @@ public:
     // today's while they hold the 1 January 1901 they open with); the day picked there moves the
     // lists to it.
     void mnuMoonCalendar_Click();
+
+    // File > Moon in the Sky: the moon in the sky for the date in the lists, or for now while they
+    // hold 1 January 1901.
+    void mnuMoonSky_Click();
+    // File > Your Place: the place the sky window's rise and set are for.
+    void mnuYourPlace_Click();
 
     // Brings one of the two offer labels of the bottom strip to the front.
     enum class Offer { CoBrand, FullBrand };
@@ -89,6 +104,9 @@ protected:
 private:
     // The date the Date, Month and Year lists show.
     ChosenDate ListedDate() const;
+    // The date in the lists for the calendar and the sky window; none while the lists hold the
+    // 1 January 1901 they open with. A day the month lacks (31 April) is the month's last day.
+    std::optional<QDate> OpeningDay() const;
     void ConnectMenusAndLabels();
     void ShowTodaysReading(QDate today);
     void Timer1_Timer();
@@ -105,4 +123,6 @@ private:
     QDate shownToday_; // the date whose reading the today panels show
     lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
     HemisphereStore storeHemisphere_;
+    PlaceSource place_;
+    PlaceStore storePlace_;
 };

@@ -668,8 +668,8 @@ void MainWindowTest::menuStructure()
     QCOMPARE(captions(window->menuBar()->actions()),
              QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
     QCOMPARE(captions(Find<QMenu>(window.get(), "mnuFile")->actions()),
-             QStringList({"Moon &Magick Reading", "Moon &Calendar…", "-", "&Southern Hemisphere",
-                          "-", "E&xit"}));
+             QStringList({"Moon &Magick Reading", "Moon &Calendar…", "Moon in the &Sky…", "-",
+                          "&Southern Hemisphere", "Your &Place…", "-", "E&xit"}));
     QCOMPARE(captions(Find<QMenu>(window.get(), "mnuHelp")->actions()),
              QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
