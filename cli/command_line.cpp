@@ -22,6 +22,24 @@ const QString kNext = QStringLiteral("next");
 const QString kAfter = QStringLiteral("after");
 const QString kICal = QStringLiteral("ical");
 const QString kHemisphere = QStringLiteral("hemisphere");
+const QString kSky = QStringLiteral("sky");
+const QString kPlace = QStringLiteral("place");
+
+// "-33.87,151.21": decimal degrees, north and east positive.
+std::optional<Place> PlaceOf(const QString& text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool latitudeRead = false;
+    bool longitudeRead = false;
+    const Place place{parts.at(0).trimmed().toDouble(&latitudeRead),
+                      parts.at(1).trimmed().toDouble(&longitudeRead),
+                      {}};
+    if (!latitudeRead || !longitudeRead || !IsValidPlace(place.latitude, place.longitude))
+        return std::nullopt;
+    return place;
+}
 
 CommandLine Refuse(const QString& why)
 {
@@ -83,7 +101,19 @@ named "Lunetide readings": an all-day event for each run of days with the same
 moon phase and for each run with the same sun sign, whole runs even where they
 reach beyond the days asked for. Each event's UID comes from its kind and first
 day, so importing the file again updates the events. A calendar file holds
-days up to 3000-12-31 and drops the blanks that end a text.)help")
+days up to 3000-12-31 and drops the blanks that end a text.
+
+Beside the readings, which follow the tradition's bands of days, stands the
+moon in the sky as astronomers reckon it. --sky shows it for today at this
+moment, or for each day asked for at local noon: the lit part of the disc, the
+sign the moon itself stands in and when it leaves it, the day's moonrise,
+moonset and transit, and the next four principal phases (new moon, first
+quarter, full moon, last quarter) at their exact local time, a full moon with
+its name (Wolf Moon ... Cold Moon, six months on in the south) and its marks
+(Harvest Moon, Blue Moon, supermoon). The rise and set are for --place, else
+for the settings Latitude= and Longitude=, else for the time zone's own place
+in the tz database. --next adds the next principal phases under a heading of
+their own; --ical adds each principal phase in its days as a timed event.)help")
         .arg(kMaxRangeDays);
 }
 
@@ -108,6 +138,7 @@ Examples:
   $ %1 --next
   $ %1 --next --after 2026-12-01 "Full Moon"
   $ %1 --ical --month 2027-01 > moon.ics
+  $ %1 --sky --place 52.52,13.40 2026-12-24
 )")
             .arg(program));
     // Qt cannot show an optional value: the line of --month is written here, in the description
@@ -194,6 +225,14 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                       QStringLiteral("Draw the moon symbols as seen from the north or the south "
                                      "(default: the Hemisphere setting, else the time zone)."),
                       QStringLiteral("north|south")});
+    parser.addOption({kSky, QStringLiteral("Show the moon in the sky instead of the readings: its "
+                                           "light, its own sign, its rise and set, the next "
+                                           "principal phases.")});
+    parser.addOption({kPlace,
+                      QStringLiteral("The place for the moon's rise and set, in decimal degrees, "
+                                     "north and east positive (default: the Latitude and "
+                                     "Longitude settings, else the time zone's place)."),
+                      QStringLiteral("LAT,LON")});
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("The day to read (default: today)."),
                                  QStringLiteral("[DATE]"));
@@ -211,7 +250,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                 {},
                 QStringLiteral("%1 %2").arg(QLatin1StringView(kProgramName), ProgramVersion())};
 
-    for (const QString& name : {kFrom, kTo, kAfter, kHemisphere})
+    for (const QString& name : {kFrom, kTo, kAfter, kHemisphere, kPlace})
         if (parser.values(name).size() > 1)
             return Refuse(QStringLiteral("--%1 given more than once").arg(name));
 
@@ -226,9 +265,20 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
         return Refuse(QStringLiteral("--json and --ical cannot be combined"));
     if (parser.isSet(kICal) && hasNext)
         return Refuse(QStringLiteral("--ical cannot be combined with --next"));
+    if (parser.isSet(kSky) && (hasMonth || hasNext || parser.isSet(kICal)))
+        return Refuse(QStringLiteral("--sky cannot be combined with --month, --next or --ical"));
 
     CommandLine read;
     read.action = CommandLine::Action::Read;
+    if (parser.isSet(kPlace)) {
+        read.job.place = PlaceOf(parser.value(kPlace));
+        if (!read.job.place)
+            return Refuse(QStringLiteral("invalid place '%1' for --place: give LAT,LON in decimal "
+                                         "degrees, north and east positive (-33.87,151.21)")
+                              .arg(parser.value(kPlace)));
+    }
+    if (parser.isSet(kSky))
+        read.job.kind = JobKind::Sky;
     if (parser.isSet(kHemisphere)) {
         const QString hemisphere = parser.value(kHemisphere);
         if (hemisphere == QLatin1String("north"))
@@ -292,6 +342,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
             return Refuse(
                 QStringLiteral("no day after %1 can be read").arg(after.toString(Qt::ISODate)));
         read.job.kind = JobKind::NextPhases;
+        read.job.nextInTheSky = !only;
         read.job.first = read.job.last = after;
         read.job.phaseStarts = NextPhaseStarts(CivilDayOf(after), only);
         if (const std::optional<MoonPhaseKind> missing = MissingPhase(read.job.phaseStarts, only))
@@ -320,6 +371,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
             if (!IsReadable(today))
                 return RefuseToday(today);
             read.job.first = read.job.last = today;
+            read.job.skyNow = read.job.kind == JobKind::Sky;
             return read;
         }
         const DateArgument day = DateOf(positional.at(0), QStringLiteral("DATE"));

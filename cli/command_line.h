@@ -3,6 +3,7 @@
 #include "cli/month_grid.h"
 #include "core/hemisphere.h"
 #include "core/phase_starts.h"
+#include "settings/place.h"
 
 #include <QDate>
 #include <QString>
@@ -27,6 +28,7 @@ enum class JobKind {
     Days,       // the reading of each day
     Month,      // a month at a glance (as text), or its days
     NextPhases, // the next day on which each phase begins
+    Sky,        // the moon in the sky on each day, beside the readings
 };
 
 // The days to read, first to last inclusive, and how to write them.
@@ -40,6 +42,12 @@ struct ReadingJob {
     MoonMarks moonMarks = MoonMarks::Emoji; // Month as text
     // Where the moon symbols are seen from: --hemisphere, or else the user's setting.
     std::optional<Hemisphere> hemisphere;
+    // Where the moon rises and sets: --place, or else the user's setting or time zone.
+    std::optional<Place> place;
+    // Sky: read at the moment of the call (no DATE given), else at each day's local noon.
+    bool skyNow = false;
+    // NextPhases: every phase was asked for, so the sky's principal phases follow as text.
+    bool nextInTheSky = false;
 };
 
 struct CommandLine {

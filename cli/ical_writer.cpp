@@ -3,6 +3,8 @@
 #include "cli/civil_date.h"
 #include "cli/command_line.h"
 #include "cli/day_output.h"
+#include "cli/sky_clock.h"
+#include "cli/sky_days.h"
 #include "core/day_runs.h"
 
 #include <libical/ical.h>
@@ -102,6 +104,33 @@ Component SignEvent(const DayRun& run, const icaltimetype& stamp)
                         '\n' + S(reading.elementTexts.text));
 }
 
+// A principal phase at its instant: a moment, not a day, so it gives its start in UTC alone.
+Component SkyPhaseEvent(const sky::PhaseEvent& phase, const icaltimetype& stamp)
+{
+    const QDateTime at = MomentOf(phase.julianDay, QTimeZone::utc());
+    QString slug = QString::fromUtf8(sky::PrincipalPhaseName(phase.phase).data()).toLower();
+    slug.remove(u' ');
+    const std::string uid = "lunetide-sky-" + slug.toStdString() + '-' +
+                            at.toString(QStringLiteral("yyyyMMdd")).toStdString() + "@veyrholt.com";
+    const icaltimetype start = icaltime_from_timet_with_zone(time_t(at.toSecsSinceEpoch()), 0,
+                                                             icaltimezone_get_utc_timezone());
+    Component event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
+    if (!event)
+        return event;
+    const std::string summary = PhaseEventTitle(phase).toStdString();
+    const bool complete =
+        Add(event.get(), icalproperty_new_uid(uid.c_str())) &&
+        Add(event.get(), icalproperty_new_dtstamp(stamp)) &&
+        Add(event.get(), icalproperty_new_dtstart(start)) &&
+        Add(event.get(), icalproperty_new_summary(summary.c_str())) &&
+        Add(event.get(), icalproperty_new_description(
+                             "The moment of the phase in the sky, worked out for this instant.")) &&
+        Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (!complete)
+        event.reset();
+    return event;
+}
+
 } // namespace
 
 QDate LastCalendarDay()
@@ -109,7 +138,8 @@ QDate LastCalendarDay()
     return {3000, 12, 31};
 }
 
-bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out)
+bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out,
+                   const std::vector<sky::PhaseEvent>& skyPhases)
 {
     const std::string productId =
         "-//Veyrholt Softwares//Lunetide " + ProgramVersion().toStdString() + "//EN";
@@ -143,6 +173,14 @@ bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* o
             }
             icalcomponent_add_component(calendar.get(), event.release());
         }
+    }
+    for (const sky::PhaseEvent& phase : skyPhases) {
+        Component event = SkyPhaseEvent(phase, utcStamp);
+        if (!event) {
+            errno = EINVAL;
+            return false;
+        }
+        icalcomponent_add_component(calendar.get(), event.release());
     }
 
     const std::unique_ptr<char, BufferFree> text(icalcomponent_as_ical_string_r(calendar.get()));

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "sky/sky_report.h"
+
 #include <QDate>
 #include <QDateTime>
+
+#include <vector>
 
 #include <cstdio>
 
@@ -21,6 +25,10 @@ QDate LastCalendarDay();
 // the events instead of adding copies. `last` must not be after LastCalendarDay(). `stamp` is the
 // DTSTAMP of every event (UTC). Returns false when the output could not be written (errno tells
 // why) or libical failed.
-bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out);
+//
+// Each principal phase in the sky among `skyPhases` is a timed event at its instant (UTC),
+// "Full Moon (Cold Moon)", with a UID of its phase and UTC day.
+bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out,
+                   const std::vector<sky::PhaseEvent>& skyPhases = {});
 
 } // namespace lunetide::cli

@@ -45,8 +45,12 @@ int main(int argc, char* argv[])
     job.wrapColumns = TerminalColumns(STDOUT_FILENO);
     job.moonMarks = utf8 ? MoonMarks::Emoji : MoonMarks::Ascii;
     // The moon symbols are seen from where the user lives, unless --hemisphere says otherwise.
+    const UserSettings settings;
     if (!job.hemisphere)
-        job.hemisphere = ChosenHemisphere(UserSettings());
+        job.hemisphere = ChosenHemisphere(settings);
+    // The moon rises and sets for --place, else for the place the user set or the time zone's.
+    if (!job.place)
+        job.place = ChosenPlace(settings);
     if (!WriteReadings(job, stdout, QDateTime::currentDateTimeUtc())) {
         answer::Complain(program,
                          QStringLiteral("cannot write the output: %1").arg(std::strerror(errno)));

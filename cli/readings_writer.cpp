@@ -5,6 +5,10 @@
 #include "cli/ical_writer.h"
 #include "cli/month_grid.h"
 
+#include "cli/sky_clock.h"
+#include "cli/sky_days.h"
+
+#include <QJsonDocument>
 #include <QLocale>
 
 namespace lunetide::cli {
@@ -40,9 +44,34 @@ bool WriteDays(const ReadingJob& job, std::FILE* out)
     return WriteBlock(block, out) && std::fflush(out) == 0;
 }
 
+// The moon in the sky on each day: at the moment of the call for today alone, else at each day's
+// local noon; the phases of the whole range searched once.
+bool WriteSky(const ReadingJob& job, std::FILE* out, const QDateTime& now)
+{
+    const SkyDays days(job.first, job.last, job.place, QTimeZone::systemTimeZone());
+    QByteArray block;
+    block.reserve(kBlockSize + 4096);
+    for (QDate day = job.first; day <= job.last; day = day.addDays(1)) {
+        const QDateTime moment = job.skyNow ? now.toTimeZone(days.zone()) : days.NoonOf(day);
+        const sky::SkyReport report = days.At(day, moment);
+        if (job.format == OutputFormat::JsonLines) {
+            block.append(QJsonDocument(SkyJson(day, report, days)).toJson(QJsonDocument::Compact));
+            block.append('\n');
+        } else {
+            if (day != job.first)
+                block.append('\n');
+            AppendSkyText(block, day, report, days);
+        }
+        if (block.size() >= kBlockSize && !WriteBlock(block, out))
+            return false;
+    }
+    return WriteBlock(block, out) && std::fflush(out) == 0;
+}
+
 // One line per phase start: the day, its weekday and the phase beginning on it; or the day's
-// reading as JSON Lines.
-bool WritePhaseStarts(const ReadingJob& job, std::FILE* out)
+// reading as JSON Lines. As text, when every phase was asked for, the next four principal phases in
+// the sky follow under a heading of their own.
+bool WritePhaseStarts(const ReadingJob& job, std::FILE* out, const QDateTime& now)
 {
     QByteArray block;
     DayJsonLines jsonLines(job.hemisphere.value_or(Hemisphere::North));
@@ -58,6 +87,19 @@ bool WritePhaseStarts(const ReadingJob& job, std::FILE* out)
         block.append(reading.phaseTexts.name.data(), qsizetype(reading.phaseTexts.name.size()));
         block.append('\n');
     }
+    if (job.format == OutputFormat::Text && job.nextInTheSky) {
+        // From the moment of the call when looking from today, else from the day after --after.
+        const QTimeZone zone = QTimeZone::systemTimeZone();
+        const QDateTime today = now.toTimeZone(zone);
+        const QDateTime from =
+            job.first == today.date() ? today : job.first.addDays(1).startOfDay(zone);
+        const double start = JulianDayOf(from);
+        std::vector<sky::PhaseEvent> phases = sky::PhaseEventsBetween(
+            start, start + sky::kPhasesAhead, job.place ? job.place->latitude : 0, OffsetIn(zone));
+        phases.resize(std::min<std::size_t>(phases.size(), 4));
+        block.append("\nIn the sky, at the exact moment:\n");
+        AppendSkyPhases(block, phases, zone);
+    }
     return WriteBlock(block, out) && std::fflush(out) == 0;
 }
 
@@ -65,11 +107,21 @@ bool WritePhaseStarts(const ReadingJob& job, std::FILE* out)
 
 bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
 {
-    if (job.format == OutputFormat::ICalendar)
-        return WriteCalendar(job.first, job.last, now, out);
+    if (job.format == OutputFormat::ICalendar) {
+        // The principal phases whose instants fall in the days written, in the user's time zone.
+        const QTimeZone zone = QTimeZone::systemTimeZone();
+        const sky::LocalDay first = LocalDayOf(job.first, zone);
+        const sky::LocalDay last = LocalDayOf(job.last, zone);
+        return WriteCalendar(job.first, job.last, now, out,
+                             sky::PhaseEventsBetween(first.start, last.end,
+                                                     job.place ? job.place->latitude : 0,
+                                                     OffsetIn(zone)));
+    }
     switch (job.kind) {
+    case JobKind::Sky:
+        return WriteSky(job, out, now);
     case JobKind::NextPhases:
-        return WritePhaseStarts(job, out);
+        return WritePhaseStarts(job, out, now);
     case JobKind::Month:
         if (job.format == OutputFormat::Text) {
             QByteArray grid =

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -20,6 +21,7 @@ struct Event {
     QString summary;
     QString description;
     QDateTime stamp;
+    QDateTime at; // a timed event's start (a phase in the sky); invalid for a day's event
     bool operator==(const Event&) const = default;
 };
 
@@ -54,15 +56,18 @@ QList<Event> EventsOf(const QByteArray& file)
     for (icalcomponent* c = icalcomponent_get_first_component(calendar.get(), ICAL_ANY_COMPONENT);
          c; c = icalcomponent_get_next_component(calendar.get(), ICAL_ANY_COMPONENT)) {
         const icaltimetype stamp = icalcomponent_get_dtstamp(c);
+        const icaltimetype start = icalcomponent_get_dtstart(c);
         if (icalcomponent_isa(c) != ICAL_VEVENT_COMPONENT || icalcomponent_count_errors(c) != 0 ||
-            !icalcomponent_get_dtstart(c).is_date || !icaltime_is_utc(stamp))
+            !(start.is_date || icaltime_is_utc(start)) || !icaltime_is_utc(stamp))
             return {};
-        events.append({QString::fromUtf8(icalcomponent_get_uid(c)),
-                       DateOf(icalcomponent_get_dtstart(c)),
+        events.append({QString::fromUtf8(icalcomponent_get_uid(c)), DateOf(start),
                        DateOf(icalcomponent_get_dtend(c)), // also where the event gives a length
                        QString::fromUtf8(icalcomponent_get_summary(c)),
                        QString::fromUtf8(icalcomponent_get_description(c)),
-                       QDateTime::fromSecsSinceEpoch(icaltime_as_timet(stamp), Qt::UTC)});
+                       QDateTime::fromSecsSinceEpoch(icaltime_as_timet(stamp), Qt::UTC),
+                       start.is_date
+                           ? QDateTime()
+                           : QDateTime::fromSecsSinceEpoch(icaltime_as_timet(start), Qt::UTC)});
     }
     return events;
 }
@@ -111,6 +116,7 @@ private slots:
     void eventsAreTheDayByDayReadings_data();
     void eventsAreTheDayByDayReadings();
     void anOverlappingRangeGivesTheSameEvents();
+    void skyPhasesAreTimedEvents();
 };
 
 void CalendarFileTest::eventsAreTheDayByDayReadings_data()
@@ -147,6 +153,8 @@ void CalendarFileTest::eventsAreTheDayByDayReadings()
     QHash<QString, QDate> coveredUpTo; // by kind: the day after the last event's end
     QSet<QString> uids;
     for (const Event& event : events) {
+        if (event.at.isValid())
+            continue; // a phase in the sky: see skyPhasesAreTimedEvents
         const QString kind = event.uid.section(u'-', 1, 1);
         const bool phase = kind == "phase";
         QCOMPARE(event.uid,
@@ -177,10 +185,36 @@ void CalendarFileTest::anOverlappingRangeGivesTheSameEvents()
     const QList<Event> year =
         EventsOf(CalendarFile({"--from", "2027-01-01", "--to", "2027-12-31"}));
     const QList<Event> month = EventsOf(CalendarFile({"--month", "2027-06"}));
-    QCOMPARE(month.size(), 8); // 6 phase runs and 2 signs, from 2027-05-21 to 2027-07-20
+    QCOMPARE(
+        std::count_if(month.begin(), month.end(), [](const Event& e) { return !e.at.isValid(); }),
+        8); // 6 phase runs and 2 signs, from 2027-05-21 to 2027-07-20
     for (Event event : month) {
         event.stamp = year.value(0).stamp; // written a moment apart
         QVERIFY2(year.contains(event), qPrintable(event.uid));
+    }
+}
+
+// Each principal phase whose instant falls in the days written is an event at that instant (UTC),
+// named with the full moon's name, beside the day's events; the first and last days' edges hold.
+void CalendarFileTest::skyPhasesAreTimedEvents()
+{
+    qputenv("TZ", "Europe/Berlin");
+    // The almanac's minutes of December 2026's phases, from 9 to 24 December.
+    const QList<std::pair<QString, QString>> almanac = {
+        {"lunetide-sky-newmoon-20261209@veyrholt.com New Moon", "2026-12-09T00:52:00Z"},
+        {"lunetide-sky-firstquarter-20261217@veyrholt.com First Quarter", "2026-12-17T05:43:00Z"},
+        {"lunetide-sky-fullmoon-20261224@veyrholt.com Full Moon (Cold Moon, supermoon)",
+         "2026-12-24T01:28:00Z"}};
+    QList<Event> timed;
+    for (const Event& event :
+         EventsOf(CalendarFile({"--from", "2026-12-09", "--to", "2026-12-24"})))
+        if (event.at.isValid())
+            timed << event;
+    QCOMPARE(timed.size(), almanac.size());
+    for (qsizetype i = 0; i < timed.size(); ++i) {
+        QCOMPARE(timed[i].uid + ' ' + timed[i].summary, almanac[i].first);
+        QVERIFY(qAbs(timed[i].at.secsTo(QDateTime::fromString(almanac[i].second, Qt::ISODate))) <=
+                60);
     }
 }
 

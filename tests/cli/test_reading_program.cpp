@@ -2,6 +2,7 @@
 
 #include "core/moon_age.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -138,6 +139,8 @@ private slots:
     void jsonNamesCarryNoOuterBlanks_data();
     void jsonNamesCarryNoOuterBlanks();
     void nextPhaseStarts();
+    void skyOfADay_data();
+    void skyOfADay();
     void badInput_data();
     void badInput();
     void helpAndVersion();
@@ -480,11 +483,16 @@ void ReadingProgramTest::nextPhaseStarts()
 {
     const Run all = RunProgram({"--next", "--after", "2026-12-01"});
     QCOMPARE(all.status, 0);
-    QCOMPARE(all.out, "2026-12-05 Saturday   Dark Moon\n"
-                      "2026-12-13 Sunday     New Moon\n"
-                      "2026-12-17 Thursday   Waxing Moon\n"
-                      "2026-12-22 Tuesday    Full Moon\n"
-                      "2026-12-27 Sunday     Waning Moon\n");
+    QVERIFY(all.out.startsWith("2026-12-05 Saturday   Dark Moon\n"
+                               "2026-12-13 Sunday     New Moon\n"
+                               "2026-12-17 Thursday   Waxing Moon\n"
+                               "2026-12-22 Tuesday    Full Moon\n"
+                               "2026-12-27 Sunday     Waning Moon\n"));
+    // The sky's next four principal phases follow, from the day after --after.
+    const QList<QByteArray> sky = all.out.split('\n').mid(5);
+    QCOMPARE(sky.mid(0, 2), QList<QByteArray>({"", "In the sky, at the exact moment:"}));
+    QCOMPARE(sky.size(), 7); // and the last line's end
+    QVERIFY(sky[2].endsWith("  New Moon") && sky[5].endsWith("  Last Quarter"));
 
     // Strictly after: from the day a phase begins, its next start is a lunation later.
     const Run fromAStart = RunProgram({"--next", "Full Moon", "--after", "2026-12-22"});
@@ -501,6 +509,66 @@ void ReadingProgramTest::nextPhaseStarts()
              "9999-12-25 Saturday   Full Moon\n");
 }
 
+// The sky of 24 December 2026 at local noon: the place from --place, the settings or the time
+// zone, the full moon named by the place's hemisphere, no rise nor set in the polar night.
+void ReadingProgramTest::skyOfADay_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QByteArray>("settings"); // the settings file's [Settings] lines
+    QTest::addColumn<QString>("place");       // --place, or none
+    QTest::addColumn<QString>("expected");    // place's name, first phase's name and minute, rise
+    QTest::newRow("Sydney, the zone's place")
+        << QByteArray("Australia/Sydney") << QByteArray() << QString()
+        << "Sydney Strawberry Moon 2026-12-24T12:28 2026-12-24T20:36";
+    QTest::newRow("the place set, south of the zone")
+        << QByteArray("Europe/Berlin") << QByteArray("Latitude=-33.87\nLongitude=13.4\n")
+        << QString() << "null Strawberry Moon 2026-12-24T02:28 rise";
+    QTest::newRow("--place over the setting, in the polar night")
+        << QByteArray("Europe/Oslo") << QByteArray("Latitude=-33.87\nLongitude=13.4\n")
+        << "78.22,15.65"
+        << "null Cold Moon 2026-12-24T02:28 null";
+    QTest::newRow("no place in UTC")
+        << QByteArray("UTC") << QByteArray() << QString() << "none Cold Moon 2026-12-24T01:28 null";
+}
+
+void ReadingProgramTest::skyOfADay()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, place);
+    QFETCH(QString, expected);
+
+    QTemporaryDir home;
+    QVERIFY(QDir().mkpath(home.filePath(".config/Lunetide")));
+    QFile file(home.filePath(".config/Lunetide/lunetide.conf"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Settings]\n" + settings) >= 0);
+    file.close();
+    const QByteArray oldZone = qgetenv("TZ");
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("TZ", zone);
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    QStringList arguments{"--sky", "--json", "2026-12-24"};
+    if (!place.isEmpty())
+        arguments << "--place" << place;
+    const Run run = RunProgram(arguments);
+    qputenv("TZ", oldZone);
+    qputenv("HOME", oldHome);
+
+    const QList<QJsonObject> days = JsonLines(run.out);
+    QCOMPARE(days.size(), 1);
+    const QJsonObject day = days[0];
+    const QJsonObject full = day["phases"].toArray().at(0).toObject();
+    const QString name = day["place"].isNull()           ? "none"
+                         : day["place"]["name"].isNull() ? "null"
+                                                         : day["place"]["name"].toString();
+    const QString rise = day["moonrise"].isNull() ? "null" : day["moonrise"].toString().left(16);
+    QCOMPARE(name + ' ' + full["name"].toString() + ' ' + full["at"].toString().left(16) + ' ' +
+                 (expected.endsWith(" rise") && rise != "null" ? "rise" : rise),
+             expected);
+    QCOMPARE(day["at"].toString().mid(10, 9), "T12:00:00");
+}
+
 void ReadingProgramTest::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -509,6 +577,10 @@ void ReadingProgramTest::badInput_data()
     QTest::newRow("no 29 February in 2001")
         << QStringList{"--from", "2001-02-29", "--to", "2001-03-01"}
         << "invalid date '2001-02-29' for --from: no such day";
+    QTest::newRow("a place off the globe")
+        << QStringList{"--sky", "--place", "91,0"}
+        << "invalid place '91,0' for --place: give LAT,LON in decimal degrees, north and east "
+           "positive (-33.87,151.21)";
     QTest::newRow("no 31 April") << QStringList{"2001-04-31"}
                                  << "invalid date '2001-04-31' for DATE: no such day";
     QTest::newRow("month 13") << QStringList{"--from", "2000-01-01", "--to", "2000-13-01"}
@@ -636,7 +708,8 @@ void ReadingProgramTest::helpAndVersion()
     const Run version = RunProgram({"--version"});
     QCOMPARE(version.status, 0);
     // The package's version, major.minor.release: one that dpkg takes as an upgrade.
-    QVERIFY(QRegularExpression("^lunetide-reading 1\\.15\\.[0-9]+\n$").match(version.out).hasMatch());
+    QVERIFY(
+        QRegularExpression("^lunetide-reading 1\\.15\\.[0-9]+\n$").match(version.out).hasMatch());
 }
 
 void ReadingProgramTest::unwritableOutputIsAFailure_data()

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sky/full_moon_marks.h"
+#include "sky/julian.h"
+#include "sky/sky_report.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+// The sky's Julian Days (UT) as the terminal tool's dates and times in the user's time zone, and
+// back.
+
+namespace lunetide::cli {
+
+inline double JulianDayOf(const QDateTime& moment)
+{
+    return sky::JulianDay(
+        std::chrono::sys_seconds(std::chrono::seconds(moment.toSecsSinceEpoch())));
+}
+
+// The moment to the nearest second, in the zone.
+inline QDateTime MomentOf(double julianDay, const QTimeZone& zone)
+{
+    const auto seconds = sky::SysSeconds(julianDay).time_since_epoch().count();
+    return QDateTime::fromSecsSinceEpoch(seconds, zone);
+}
+
+// Local midnight to the next local midnight.
+inline sky::LocalDay LocalDayOf(QDate date, const QTimeZone& zone)
+{
+    return {JulianDayOf(date.startOfDay(zone)), JulianDayOf(date.addDays(1).startOfDay(zone))};
+}
+
+inline sky::UtcOffsetAt OffsetIn(const QTimeZone& zone)
+{
+    return [zone](double julianDay) { return zone.offsetFromUtc(MomentOf(julianDay, zone)); };
+}
+
+} // namespace lunetide::cli
