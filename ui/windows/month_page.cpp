@@ -71,7 +71,7 @@ MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
     // The unit is the page's height unless the title, the weekdays, six weeks and the legend
     // would then not fit between the margins: then the largest that does.
     MonthPageLayout layout;
-    const double bands = kTitle + kWeekdays + kGap + kRunLine * legend.size();
+    const double bands = kTitle + kWeekdays + kGap + kRunLine * double(legend.size());
     layout.unit = inner.height() / (bands + kWeeks * kWeek);
     if (kWeek * layout.unit > tallestCell)
         layout.unit = (inner.height() - kWeeks * tallestCell) / bands;
@@ -104,7 +104,7 @@ MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
                                  gridTop + (cell / 7) * cellHeight, cellWidth, cellHeight);
     }
     layout.runs = QRectF(gridLeft, gridTop + kWeeks * cellHeight + kGap * unit,
-                         inner.right() - gridLeft, kRunLine * unit * legend.size());
+                         inner.right() - gridLeft, kRunLine * unit * double(legend.size()));
     return layout;
 }
 
