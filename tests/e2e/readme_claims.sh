@@ -80,7 +80,7 @@ done <"$SOURCE/README.md"
 flush
 ((${#commands[@]} >= 8)) || fail "only ${#commands[@]} examples found"
 for i in "${!commands[@]}"; do
-    got=$(cd "$work" && PATH="$(dirname "$READING"):$PATH" LC_ALL=C.UTF-8 bash -o pipefail -c \
+    got=$(cd "$work" && PATH="$(dirname "$READING"):$PATH" LC_ALL=C.UTF-8 TZ=UTC bash -o pipefail -c \
         "${commands[i]}"; echo "status $?")
     expected="${outputs[i]}${outputs[i]:+$'\n'}status 0"
     [[ $got == "$expected" ]] ||
