@@ -3,7 +3,7 @@
 #include "cli/civil_date.h"
 #include "cli/command_line.h"
 #include "cli/day_output.h"
-#include "cli/sky_clock.h"
+#include "sky_clock/sky_clock.h"
 #include "cli/sky_days.h"
 #include "core/day_runs.h"
 

@@ -5,7 +5,7 @@
 #include "cli/ical_writer.h"
 #include "cli/month_grid.h"
 
-#include "cli/sky_clock.h"
+#include "sky_clock/sky_clock.h"
 #include "cli/sky_days.h"
 
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "cli/sky_days.h"
 
-#include "cli/sky_clock.h"
+#include "sky_clock/sky_clock.h"
 #include "core/sun_sign.h"
 
 #include <QJsonArray>

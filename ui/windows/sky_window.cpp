@@ -1,8 +1,8 @@
 #include "ui/windows/sky_window.h"
 
 #include "core/sun_sign.h"
-#include "sky/julian.h"
 #include "sky/sky_report.h"
+#include "sky_clock/sky_clock.h"
 #include "ui/look/app_icon.h"
 #include "ui/look/look.h"
 #include "ui/request/clock_text.h"
@@ -15,23 +15,10 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 
 using namespace lunetide;
 
 namespace {
-
-double JulianDayOf(const QDateTime& moment)
-{
-    return sky::JulianDay(
-        std::chrono::sys_seconds(std::chrono::seconds(moment.toSecsSinceEpoch())));
-}
-
-QDateTime LocalTime(double julianDay, const QTimeZone& zone)
-{
-    return QDateTime::fromSecsSinceEpoch(sky::SysSeconds(julianDay).time_since_epoch().count(),
-                                         zone);
-}
 
 QString TimeText(const QDateTime& moment)
 {
@@ -56,7 +43,7 @@ QString EventText(const std::optional<double>& at, const sky::MoonDay& day, cons
                   const QTimeZone& zone)
 {
     if (at)
-        return TimeText(LocalTime(*at, zone));
+        return TimeText(MomentOf(*at, zone));
     if (day.upAllDay)
         return QStringLiteral("the moon is up all day");
     if (day.downAllDay)
@@ -66,7 +53,7 @@ QString EventText(const std::optional<double>& at, const sky::MoonDay& day, cons
 
 QString FullMoonText(const sky::PhaseEvent& event, const QTimeZone& zone)
 {
-    QStringList parts{Text(event.fullMoon->name), DateTimeText(LocalTime(event.julianDay, zone))};
+    QStringList parts{Text(event.fullMoon->name), DateTimeText(MomentOf(event.julianDay, zone))};
     if (event.fullMoon->harvestMoon)
         parts << QStringLiteral("Harvest Moon");
     if (event.fullMoon->blueMoon)
@@ -139,15 +126,11 @@ void frmSky::Refresh()
     const QDate day = day_.value_or(now.date());
     const bool today = day == now.date();
     const QDateTime at = today ? now : QDateTime(day, QTime(12, 0), zone_);
-    const sky::LocalDay local{JulianDayOf(day.startOfDay(zone_)),
-                              JulianDayOf(day.addDays(1).startOfDay(zone_))};
     std::optional<sky::GeoPlace> place;
     if (place_)
         place = sky::GeoPlace{place_->latitude, place_->longitude};
-    const sky::UtcOffsetAt offset = [zone = zone_](double julianDay) {
-        return zone.offsetFromUtc(LocalTime(julianDay, zone));
-    };
-    const sky::SkyReport report = sky::SkyAt(JulianDayOf(at), local, place, offset);
+    const sky::SkyReport report =
+        sky::SkyAt(JulianDayOf(at), LocalDayOf(day, zone_), place, OffsetIn(zone_));
 
     auto show = [](QLabel* label, const QString& caption, const QString& text) {
         label->setText(text);
@@ -163,7 +146,7 @@ void frmSky::Refresh()
     show(ui_->lblMoonSign, ui_->Label4->text(), Text(SignName(report.moonSign)));
     show(ui_->lblNextSign, ui_->Label5->text(),
          Text(SignName(report.nextSign.sign)) + QStringLiteral(", ") +
-             DateTimeText(LocalTime(report.nextSign.julianDay, zone_)));
+             DateTimeText(MomentOf(report.nextSign.julianDay, zone_)));
 
     const QString onDay = today ? QStringLiteral(" today") : QStringLiteral(" on this day");
     if (const auto& moonDay = report.moonDay) {
@@ -191,7 +174,7 @@ void frmSky::Refresh()
         if (i < report.nextPhases.size()) {
             const sky::PhaseEvent& event = report.nextPhases[i];
             text = Text(sky::PrincipalPhaseName(event.phase)) + QStringLiteral(", ") +
-                   DateTimeText(LocalTime(event.julianDay, zone_));
+                   DateTimeText(MomentOf(event.julianDay, zone_));
             if (event.fullMoon && !fullMoon)
                 fullMoon = &event;
         }

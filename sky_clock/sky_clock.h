@@ -7,10 +7,10 @@
 #include <QDateTime>
 #include <QTimeZone>
 
-// The sky's Julian Days (UT) as the terminal tool's dates and times in the user's time zone, and
-// back.
+// The sky's Julian Days (UT) as Qt's dates and times in a time zone, and back, for every program
+// that shows the sky.
 
-namespace lunetide::cli {
+namespace lunetide {
 
 inline double JulianDayOf(const QDateTime& moment)
 {
@@ -36,4 +36,4 @@ inline sky::UtcOffsetAt OffsetIn(const QTimeZone& zone)
     return [zone](double julianDay) { return zone.offsetFromUtc(MomentOf(julianDay, zone)); };
 }
 
-} // namespace lunetide::cli
+} // namespace lunetide
