@@ -12,7 +12,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 readonly faketime_library=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
 mkdir -p -m 0700 "$HOME/.config" "$(dirname "$settings")"
 printf '[Settings]\nDuration=2026-12-24\n' >"$settings"
-launch_prefix=(env LD_PRELOAD="$faketime_library" FAKETIME="@2026-12-24 12:00:00"
+launch_prefix=(env LD_PRELOAD="$faketime_library" FAKETIME="@2026-12-24 12:00:00" TZ=Europe/Berlin
     LC_ALL=C.UTF-8 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
 launch
 main=$(wait_for_window "$launched" 'Lunetide v1\.15')
@@ -36,12 +36,15 @@ lists_show() { [[ $(client lists) == "$1" ]]; }
 step "open the calendar with Alt+F, C"
 open_calendar
 day=$(client calendar-day)
-[[ $day == "Thursday 24 December 2026, Full Moon" ]] || fail "the calendar opened on: $day"
+# In Berlin the full moon in the sky is at 02:28 that day.
+[[ $day == "Thursday 24 December 2026, Full Moon; full moon at 02:28 (Cold Moon, supermoon)" ]] ||
+    fail "the calendar opened on: $day"
 step "it opened on today: $day"
 
 days=$(client calendar-days)
-for expected in "Tuesday 1 December 2026, Waning Moon" "Saturday 5 December 2026, Dark Moon" \
-    "Sunday 13 December 2026, New Moon" "Thursday 17 December 2026, Waxing Moon" \
+for expected in "Tuesday 1 December 2026, Waning Moon; last quarter at 07:08" \
+    "Saturday 5 December 2026, Dark Moon" "Sunday 13 December 2026, New Moon" \
+    "Thursday 17 December 2026, Waxing Moon; first quarter at 06:42" \
     "Thursday 31 December 2026, Waning Moon"; do
     grep -qxF -- "$expected" <<<"$days" || fail "no day cell named \"$expected\": $(tr '\n' '|' <<<"$days")"
 done

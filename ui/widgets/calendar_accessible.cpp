@@ -13,14 +13,6 @@
 namespace lunetide::ui {
 namespace {
 
-// What a screen reader says for a day: "Thursday 24 December 2026, Full Moon".
-QString AccessibleDayText(QDate date, MoonPhaseKind phase)
-{
-    const std::string_view name = PhaseName(phase);
-    return QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) + QStringLiteral(", ") +
-           QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
 // Set while Qt's own table interface is made for a calendar's table, so that the factory below
 // stays out of the way.
 bool makingQtTable = false;
@@ -187,10 +179,8 @@ QString DayCellAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name || !calendar || !cell)
         return qtCell->text(t);
     const QDate date = calendar->DateOfCell(cell->rowIndex(), cell->columnIndex());
-    const Moon* moon = calendar->MoonOn(date);
-    if (!moon)
-        return qtCell->text(t);
-    return AccessibleDayText(date, moon->phase);
+    const QString said = calendar->DayText(date);
+    return said.isEmpty() ? qtCell->text(t) : said;
 }
 
 QAccessibleInterface* Factory(const QString& className, QObject* object)

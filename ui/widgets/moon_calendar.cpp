@@ -1,5 +1,6 @@
 #include "ui/widgets/moon_calendar.h"
 
+#include "core/correspondence.h"
 #include "ui/look/look.h"
 #include "ui/look/moon_pictures.h"
 #include "ui/widgets/calendar_accessible.h"
@@ -7,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QTextCharFormat>
 
@@ -56,6 +58,7 @@ void MoonCalendar::SetHemisphere(Hemisphere hemisphere)
     if (hemisphere == hemisphere_)
         return;
     hemisphere_ = hemisphere;
+    FindSkyPhases(); // the full moons' names are the hemisphere's
     update();
 }
 
@@ -89,7 +92,39 @@ void MoonCalendar::FollowPage(int year, int month)
         const QDate day = first.addDays(std::min(selected.day(), first.daysInMonth()) - 1);
         setSelectedDate(std::clamp(day, minimumDate(), maximumDate()));
     }
+    FindSkyPhases();
     emit shownMonthChanged();
+}
+
+// The phases of every day the table shows, from the month before to the month after; each phase's
+// day gets its moment as its tooltip.
+void MoonCalendar::FindSkyPhases()
+{
+    const QDate first = ui::FirstDayOf(before_);
+    const QDate last = ui::FirstDayOf(after_).addMonths(1).addDays(-1);
+    setDateTextFormat(QDate(), QTextCharFormat());
+    sky_ = ui::SkyPhases(first, last, hemisphere_);
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        if (sky_.On(day)) {
+            QTextCharFormat format;
+            format.setToolTip(DayText(day));
+            setDateTextFormat(day, format);
+        }
+    }
+    update();
+}
+
+QString MoonCalendar::DayText(QDate date) const
+{
+    const Moon* moon = MoonOn(date);
+    if (!moon)
+        return {};
+    const std::string_view name = PhaseName(moon->phase);
+    QString text = QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
+                   QStringLiteral(", ") + QString::fromUtf8(name.data(), qsizetype(name.size()));
+    if (const sky::PhaseEvent* phase = sky_.On(date))
+        text += QStringLiteral("; ") + sky_.Said(*phase);
+    return text;
 }
 
 void MoonCalendar::keyPressEvent(QKeyEvent* event)
@@ -159,6 +194,17 @@ void MoonCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) c
                       Qt::AlignAbsolute | (mirrored ? Qt::AlignRight : Qt::AlignLeft) |
                           Qt::AlignTop,
                       QString::number(date.day()));
+
+    // The day of a principal phase in the sky: a small cyan disc in the corner below the number.
+    if (moon && sky_.On(date)) {
+        const int size = std::max(3, rect.height() / 8);
+        const QRect mark(mirrored ? rect.right() - kPadding - size - 1 : rect.left() + kPadding + 1,
+                         rect.bottom() - kPadding - size, size, size);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(selected ? ui::colour::Black : ui::colour::Cyan);
+        painter->drawEllipse(mark);
+    }
 
     if (date == today_) {
         painter->setPen(QPen(ui::colour::Cyan, 2));

@@ -2,6 +2,7 @@
 
 #include "core/hemisphere.h"
 #include "core/month_moons.h"
+#include "ui/widgets/sky_phases.h"
 
 #include <QCalendarWidget>
 
@@ -29,6 +30,13 @@ public:
     // nullptr for any other day, or one whose moon is not reckoned.
     const lunetide::Moon* MoonOn(QDate date) const;
 
+    // The principal phases in the sky of the days the table shows.
+    const lunetide::ui::SkyPhases& SkyPhasesShown() const { return sky_; }
+
+    // What a screen reader says for a day: "Thursday 24 December 2026, Full Moon", and on the
+    // day of a principal phase "; full moon at 02:28 (Cold Moon)"; empty for a day without a moon.
+    QString DayText(QDate date) const;
+
     // The day a cell of the calendar's table shows (row and column of its model, headers
     // included); an invalid date for a header cell.
     QDate DateOfCell(int row, int column) const;
@@ -46,10 +54,12 @@ protected:
 
 private:
     void FollowPage(int year, int month);
+    void FindSkyPhases();
 
     lunetide::MonthMoons before_;
     lunetide::MonthMoons month_;
     lunetide::MonthMoons after_;
+    lunetide::ui::SkyPhases sky_;
     lunetide::Hemisphere hemisphere_ = lunetide::Hemisphere::North;
     QDate today_;
     QFont dayFont_;

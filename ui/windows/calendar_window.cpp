@@ -29,13 +29,13 @@ bool AskPrintDialog(QPrinter& printer, QWidget* parent)
 
 // The page on a printer or a PDF writer, filling the printable area of its page layout.
 bool PaintPage(QPagedPaintDevice& device, int resolution, const MonthMoons& month,
-               Hemisphere hemisphere)
+               Hemisphere hemisphere, const QStringList& skyLines)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const QRectF page(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
-    ui::PaintMonthPage(painter, page, month, hemisphere);
+    ui::PaintMonthPage(painter, page, month, hemisphere, skyLines);
     return painter.end();
 }
 
@@ -44,7 +44,8 @@ bool PaintPage(QPagedPaintDevice& device, int resolution, const MonthMoons& mont
 // the target's place only once the whole page is in it. A target that is there but is not a
 // regular file (a pipe, a device, a folder) is refused before anything opens it. The reason it
 // could not be written, or an empty string.
-QString PrintToFile(const QPrinter& printer, const MonthMoons& month, Hemisphere hemisphere)
+QString PrintToFile(const QPrinter& printer, const MonthMoons& month, Hemisphere hemisphere,
+                    const QStringList& skyLines)
 {
     const QString target = printer.outputFileName();
     const QFileInfo existing(target);
@@ -59,7 +60,7 @@ QString PrintToFile(const QPrinter& printer, const MonthMoons& month, Hemisphere
         writer.setResolution(printer.resolution());
         writer.setTitle(printer.docName());
         writer.setCreator(printer.creator());
-        if (!PaintPage(writer, writer.resolution(), month, hemisphere))
+        if (!PaintPage(writer, writer.resolution(), month, hemisphere, skyLines))
             return QStringLiteral("The page could not be drawn.");
     }
     // commit() does not notice a failed last flush; an uncommitted file is removed.
@@ -141,13 +142,15 @@ void frmCalendar::cmdPrint_Click()
     QPrinter printer(QPrinter::HighResolution);
     const MonthMoons& month = ui_->calMonth->ShownMonth();
     const Hemisphere hemisphere = ui_->calMonth->hemisphere();
+    // Under the runs, the month's principal phases in the sky with their times.
+    const QStringList skyLines = ui_->calMonth->SkyPhasesShown().Lines(ui::FirstDayOf(month));
     printer.setDocName(ui::TitleOf(month));
     if (!setUpPrinter_(printer, this))
         return;
     QString failure;
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        failure = PrintToFile(printer, month, hemisphere);
-    else if (!PaintPage(printer, printer.resolution(), month, hemisphere))
+        failure = PrintToFile(printer, month, hemisphere, skyLines);
+    else if (!PaintPage(printer, printer.resolution(), month, hemisphere, skyLines))
         failure = QStringLiteral("The printer did not take the page.");
     if (!failure.isEmpty())
         ui::ShowCritical(this, QStringLiteral("The month could not be printed.\n") + failure);

@@ -59,10 +59,13 @@ QStringList WeekdayNames(QLocale::FormatType format)
 
 } // namespace
 
-MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
+MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month,
+                                const QStringList& skyLines)
 {
     const QDate first = FirstDayOf(month);
-    const QStringList legend = LegendLines(month);
+    QStringList legend = LegendLines(month);
+    if (!skyLines.isEmpty())
+        legend << QString() << QStringLiteral("In the sky:") << skyLines;
     const double margin = std::min(page.width(), page.height()) * 0.05;
     const QRectF inner = page.adjusted(margin, margin, -margin, -margin);
     const double widestCell = inner.width() / 7;
@@ -103,15 +106,16 @@ MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month)
         layout.days.emplace_back(gridLeft + (cell % 7) * cellWidth,
                                  gridTop + (cell / 7) * cellHeight, cellWidth, cellHeight);
     }
+    layout.lines = legend;
     layout.runs = QRectF(gridLeft, gridTop + kWeeks * cellHeight + kGap * unit,
                          inner.right() - gridLeft, kRunLine * unit * double(legend.size()));
     return layout;
 }
 
 void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moons,
-                    Hemisphere hemisphere)
+                    Hemisphere hemisphere, const QStringList& skyLines)
 {
-    const MonthPageLayout layout = LayOutMonthPage(page, moons);
+    const MonthPageLayout layout = LayOutMonthPage(page, moons, skyLines);
     const double unit = layout.unit;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -157,7 +161,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& moo
     painter.setFont(layout.runsFont);
     const double line = kRunLine * unit;
     double y = layout.runs.top();
-    for (const QString& run : LegendLines(moons)) {
+    for (const QString& run : layout.lines) {
         painter.drawText(QRectF(layout.runs.left(), y, layout.runs.width(), line),
                          Qt::AlignLeft | Qt::AlignVCenter, run);
         y += line;

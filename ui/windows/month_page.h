@@ -25,6 +25,7 @@ struct MonthPageLayout {
     QRectF weekdays;
     std::vector<QRectF> days; // one a day of the month, day 1 first
     QRectF runs;              // the legend's lines, one under the other
+    QStringList lines;        // the runs, then the sky's phases under a heading of their own
     QFont titleFont;
     QFont weekdayFont;
     QFont runsFont;
@@ -32,9 +33,11 @@ struct MonthPageLayout {
 };
 
 // Where everything of the month goes on a page; the week starts on the locale's first day.
-MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month);
+// `skyLines` are the month's principal phases in the sky, listed under the runs.
+MonthPageLayout LayOutMonthPage(const QRectF& page, const MonthMoons& month,
+                                const QStringList& skyLines = {});
 
 void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthMoons& month,
-                    Hemisphere hemisphere);
+                    Hemisphere hemisphere, const QStringList& skyLines = {});
 
 } // namespace lunetide::ui

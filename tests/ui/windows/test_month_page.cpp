@@ -1,4 +1,5 @@
 #include "ui/widgets/shown_month.h"
+#include "ui/widgets/sky_phases.h"
 #include "ui/windows/month_page.h"
 
 #include <QImage>
@@ -39,9 +40,14 @@ PrintedMonth Print(const QTemporaryDir& dir, QDate month, Hemisphere hemisphere,
     const QRectF page(0, 0, writer.width(), writer.height());
     printed.page = page;
     const MonthMoons moons = MoonsOfMonth(MonthOf(month));
-    printed.layout = LayOutMonthPage(page, moons);
+    // The month's phases in the sky, in Berlin.
+    const QDate first = FirstDayOf(moons);
+    const QStringList sky =
+        SkyPhases(first, first.addMonths(1).addDays(-1), hemisphere, QTimeZone("Europe/Berlin"))
+            .Lines(first);
+    printed.layout = LayOutMonthPage(page, moons, sky);
     QPainter painter(&writer);
-    PaintMonthPage(painter, page, moons, hemisphere);
+    PaintMonthPage(painter, page, moons, hemisphere, sky);
     painter.end();
     return printed;
 }
@@ -128,6 +134,7 @@ private slots:
     void firstColumnNamesTheLocalesFirstDay();
     void everythingOnOddPaper_data();
     void everythingOnOddPaper();
+    void skyPhasesUnderTheRuns();
 };
 
 void MonthPageTest::initTestCase()
@@ -260,6 +267,18 @@ void MonthPageTest::everythingOnOddPaper()
                      qPrintable(text));
     }
     QCOMPARE(named, 7);
+}
+
+// Under the runs, each principal phase of the month with its local time, full moons named.
+void MonthPageTest::skyPhasesUnderTheRuns()
+{
+    QTemporaryDir dir;
+    const PrintedMonth printed = Print(dir, QDate(2026, 12, 1), Hemisphere::North);
+    const QString runs = TextIn(printed.pdf, printed.layout.runs);
+    QVERIFY2(
+        runs.endsWith("In the sky: 1 07:08 Last Quarter 9 01:51 New Moon 17 06:42 First Quarter "
+                      "24 02:28 Full Moon (Cold Moon, supermoon) 30 19:59 Last Quarter"),
+        qPrintable(runs));
 }
 
 QTEST_MAIN(MonthPageTest)
