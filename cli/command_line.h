@@ -18,9 +18,6 @@ namespace lunetide::cli {
 inline constexpr char kProgramName[] = "lunetide-reading";
 QString ProgramVersion();
 
-// The longest range of days one run reads.
-inline constexpr qint64 kMaxRangeDays = 100000;
-
 enum class OutputFormat { Text, JsonLines, ICalendar };
 
 enum class JobKind {
