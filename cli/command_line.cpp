@@ -67,6 +67,9 @@ or Hemisphere=south in ~/.config/Lunetide/lunetide.conf decides, else the
 latitude of the system time zone in the tz database, and north where neither
 tells. Each JSON object names the hemisphere as "hemisphere".
 
+The value of an option may also follow it after "=": --month=2026-12,
+--next="Full Moon", --after=2026-12-01, --hemisphere=south.
+
 --next lists the next day on which each moon phase (or only PHASE) begins, in
 date order: the first day of a run of days with that phase, strictly after
 today or after the --after date. PHASE is one of "Dark Moon", "New Moon",
@@ -340,11 +343,29 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
     return read;
 }
 
+// "--month=2026-12" as "--month", "2026-12", and the same for --next: their values are optional
+// positional arguments, and the parser takes "=" only for options that have a value of their own.
+// An argument after "--" is left as it is.
+QStringList WithValuesApart(const QStringList& arguments)
+{
+    QStringList apart;
+    bool options = true;
+    for (const QString& argument : arguments) {
+        options = options && argument != QLatin1String("--");
+        const QString name = argument.section(u'=', 0, 0);
+        if (options && argument.contains(u'=') && (name == "--" + kMonth || name == "--" + kNext))
+            apart << name << argument.section(u'=', 1);
+        else
+            apart << argument;
+    }
+    return apart;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
 {
-    return ParseArguments(arguments, today);
+    return ParseArguments(WithValuesApart(arguments), today);
 }
 
 } // namespace lunetide::cli

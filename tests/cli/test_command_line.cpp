@@ -55,6 +55,10 @@ void CommandLineTest::acceptedDays_data()
                                    << QDate(2007, 12, 23) << QDate(2007, 12, 23);
     QTest::newRow("options written with =") << QStringList{"--to=2050-12-31", "--from=1901-01-01"}
                                             << QDate(1901, 1, 1) << QDate(2050, 12, 31);
+    QTest::newRow("--month=") << QStringList{"--month=2026-02"} << QDate(2026, 2, 1)
+                              << QDate(2026, 2, 28);
+    QTest::newRow("--next=") << QStringList{"--next=full moon", "--after=2026-12-22"}
+                             << QDate(2026, 12, 22) << QDate(2026, 12, 22);
     QTest::newRow("every day that can be read")
         << QStringList{"--from", "1900-01-01", "--to", "2099-12-31"} << QDate(1900, 1, 1)
         << QDate(2099, 12, 31);
