@@ -55,6 +55,8 @@ under their indent; into a pipe or a file each text stays one line.
 
 --month shows a month as a calendar, weeks from Monday to Sunday, each day with
 its moon picture as a moon symbol, and below it the days of each moon phase.
+Today's number is in bold on a terminal; into a pipe or a file a * takes the
+place of the blank after it.
 Where the locale's character set is not UTF-8 (LANG=C), each symbol is written
 as two ASCII characters instead: () new, .) waxing crescent, |) first quarter,
 O) waxing gibbous, OO full, (O waning gibbous, (| last quarter, (. waning
@@ -226,6 +228,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     CommandLine read;
     read.action = CommandLine::Action::Read;
+    read.job.today = today;
     if (parser.isSet(kHemisphere)) {
         const QString hemisphere = parser.value(kHemisphere);
         if (hemisphere == QLatin1String("north"))

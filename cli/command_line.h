@@ -35,6 +35,8 @@ struct ReadingJob {
     std::vector<PhaseStart> phaseStarts;    // NextPhases: found while reading the command line
     int wrapColumns = 0;                    // Text: the width the texts are wrapped to; 0 none
     MoonMarks moonMarks = MoonMarks::Emoji; // Month as text
+    QDate today;                            // Month as text: the day marked
+    TodayMark todayMark = TodayMark::Star;  // and how
     // Where the moon symbols are seen from: --hemisphere, or else the user's setting.
     std::optional<Hemisphere> hemisphere;
 };

@@ -44,6 +44,7 @@ int main(int argc, char* argv[])
     ReadingJob& job = commandLine.job;
     job.wrapColumns = TerminalColumns(STDOUT_FILENO);
     job.moonMarks = utf8 ? MoonMarks::Emoji : MoonMarks::Ascii;
+    job.todayMark = isatty(STDOUT_FILENO) ? TodayMark::Bold : TodayMark::Star;
     // The moon symbols are seen from where the user lives, unless --hemisphere says otherwise.
     if (!job.hemisphere)
         job.hemisphere = ChosenHemisphere(UserSettings());

@@ -72,8 +72,8 @@ bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
         return WritePhaseStarts(job, out);
     case JobKind::Month:
         if (job.format == OutputFormat::Text) {
-            QByteArray grid =
-                MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North), job.moonMarks);
+            QByteArray grid = MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North),
+                                        job.moonMarks, job.today, job.todayMark);
             return WriteBlock(grid, out) && std::fflush(out) == 0;
         }
         break;

@@ -22,6 +22,24 @@ struct Run {
     QByteArray err;
 };
 
+// Starts the program; with a clock, the system clock moved to that day for it alone (libfaketime).
+void Start(QProcess& process, const QStringList& arguments, const QDate& clock)
+{
+    if (!clock.isValid())
+        return process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
+    QProcessEnvironment environment = process.processEnvironment();
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ASAN_OPTIONS",
+                       environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    process.setProcessEnvironment(environment);
+    const qint64 days = QDate::currentDate().daysTo(clock);
+    process.start("faketime",
+                  QStringList{"-f", QStringLiteral("%1%2d").arg(days < 0 ? "" : "+").arg(days),
+                              QStringLiteral(LUNETIDE_READING_PROGRAM)} +
+                      arguments);
+}
+
 // outputFile "closed": the program starts with its standard output closed.
 Run RunProgram(const QStringList& arguments, const QString& outputFile = {},
                const QDate& clock = {})
@@ -31,20 +49,7 @@ Run RunProgram(const QStringList& arguments, const QString& outputFile = {},
         process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
     else if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
-    if (clock.isValid()) {
-        // The system clock moved to that day for this process alone (libfaketime).
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("ASAN_OPTIONS",
-                           environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        process.setProcessEnvironment(environment);
-        const qint64 days = QDate::currentDate().daysTo(clock);
-        process.start("faketime",
-                      QStringList{"-f", QStringLiteral("%1%2d").arg(days < 0 ? "" : "+").arg(days),
-                                  QStringLiteral(LUNETIDE_READING_PROGRAM)} +
-                          arguments);
-    } else {
-        process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
-    }
+    Start(process, arguments, clock);
     Run run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run.status = process.exitCode();
@@ -54,9 +59,9 @@ Run RunProgram(const QStringList& arguments, const QString& outputFile = {},
 }
 
 // What the program writes with the given environment added, into a pipe (columns 0) or onto a
-// pseudo-terminal that many columns wide.
+// pseudo-terminal that many columns wide, on the day of the clock (see Start).
 QByteArray Output(const QStringList& arguments, const QStringList& environment,
-                  unsigned short columns = 0)
+                  unsigned short columns = 0, const QDate& clock = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -76,7 +81,7 @@ QByteArray Output(const QStringList& arguments, const QStringList& environment,
         tcsetattr(program, TCSANOW, &mode);
         process.setChildProcessModifier([program] { dup2(program, STDOUT_FILENO); });
     }
-    process.start(QStringLiteral(LUNETIDE_READING_PROGRAM), arguments);
+    Start(process, arguments, clock);
     process.waitForFinished(60000);
     if (columns == 0)
         return process.readAllStandardOutput();
@@ -130,6 +135,8 @@ private slots:
     void everyDayOfTheYearListInOrder();
     void monthAtAGlance();
     void monthAsJsonIsItsDays();
+    void todayIsMarked_data();
+    void todayIsMarked();
     void southernSymbolsAreTurned();
     void moonMarksFollowTheCharacterSet_data();
     void moonMarksFollowTheCharacterSet();
@@ -287,29 +294,30 @@ void ReadingProgramTest::everyDayOfTheYearListInOrder()
 
 void ReadingProgramTest::monthAtAGlance()
 {
-    // Every day is four columns wide (the symbols take two each), so the days line up under the
+    // Every day is five columns wide (the symbols take two each), so the days line up under the
     // weekday names; December 2026 begins on a Tuesday.
-    const Run run = RunProgram({"--month", "2026-12"});
+    const Run run = RunProgram({"--month", "2026-12"}, {}, QDate(2026, 11, 30));
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray());
-    QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8("          December 2026\n"
-                                                           "Mo   Tu   We   Th   Fr   Sa   Su\n"
-                                                           "      1🌖  2🌗  3🌗  4🌗  5🌘  6🌘\n"
-                                                           " 7🌘  8🌘  9🌑 10🌑 11🌑 12🌑 13🌒\n"
-                                                           "14🌒 15🌒 16🌒 17🌓 18🌓 19🌓 20🌓\n"
-                                                           "21🌔 22🌔 23🌔 24🌕 25🌕 26🌕 27🌕\n"
-                                                           "28🌖 29🌖 30🌖 31🌖\n"
-                                                           "\n"
-                                                           " 1-4   Waning Moon\n"
-                                                           " 5-12  Dark Moon\n"
-                                                           "13-16  New Moon\n"
-                                                           "17-21  Waxing Moon\n"
-                                                           "22-26  Full Moon\n"
-                                                           "27-31  Waning Moon\n"));
+    QCOMPARE(QString::fromUtf8(run.out),
+             QString::fromUtf8("              December 2026\n"
+                               "Mo    Tu    We    Th    Fr    Sa    Su\n"
+                               "       1 🌖  2 🌗  3 🌗  4 🌗  5 🌘  6 🌘\n"
+                               " 7 🌘  8 🌘  9 🌑 10 🌑 11 🌑 12 🌑 13 🌒\n"
+                               "14 🌒 15 🌒 16 🌒 17 🌓 18 🌓 19 🌓 20 🌓\n"
+                               "21 🌔 22 🌔 23 🌔 24 🌕 25 🌕 26 🌕 27 🌕\n"
+                               "28 🌖 29 🌖 30 🌖 31 🌖\n"
+                               "\n"
+                               " 1-4   Waning Moon\n"
+                               " 5-12  Dark Moon\n"
+                               "13-16  New Moon\n"
+                               "17-21  Waxing Moon\n"
+                               "22-26  Full Moon\n"
+                               "27-31  Waning Moon\n"));
 
     // A leap February that begins on a Tuesday, with the jump at the century change's month.
     const Run leap = RunProgram({"--month", "2000-02"});
-    QVERIFY(leap.out.contains(QString::fromUtf8("\n28🌗 29🌗\n\n").toUtf8()));
+    QVERIFY(leap.out.contains(QString::fromUtf8("\n28 🌗 29 🌗\n\n").toUtf8()));
 
     // Without a month, this one.
     const auto titleOf = [](QDate day) {
@@ -326,6 +334,24 @@ void ReadingProgramTest::monthAsJsonIsItsDays()
     const Run month = RunProgram({"--month", "2000-02", "--json"});
     QCOMPARE(month.status, 0);
     QCOMPARE(month.out, RunProgram({"--json", "--from", "2000-02-01", "--to", "2000-02-29"}).out);
+}
+
+// As cal(1) marks it, where the number's columns stay the same.
+void ReadingProgramTest::todayIsMarked_data()
+{
+    QTest::addColumn<unsigned short>("terminalColumns"); // 0: output into a pipe
+    QTest::addColumn<QString>("week");
+    QTest::newRow("pipe: a star after the number") << (unsigned short)0 << "22 🌔 23*🌔 24 🌕";
+    QTest::newRow("terminal: the number in bold")
+        << (unsigned short)80 << "22 🌔 \033[1m23\033[0m 🌔 24 🌕";
+}
+
+void ReadingProgramTest::todayIsMarked()
+{
+    QFETCH(unsigned short, terminalColumns);
+    QFETCH(QString, week);
+    const QByteArray out = Output({"--month", "2026-12"}, {}, terminalColumns, QDate(2026, 12, 23));
+    QVERIFY2(out.contains(week.toUtf8()), out);
 }
 
 // From the south every lit moon is the other way round; names, ages and pictures stay the same.
@@ -373,17 +399,17 @@ void ReadingProgramTest::moonMarksFollowTheCharacterSet()
 {
     QFETCH(QStringList, environment);
     QFETCH(bool, ascii);
-    const QByteArray out = Output({"--month", "2026-12"}, environment);
+    const QByteArray out = Output({"--month", "2026-12"}, environment, 0, QDate(2026, 11, 30));
     if (!ascii) {
-        QCOMPARE(out, RunProgram({"--month", "2026-12"}).out);
+        QCOMPARE(out, RunProgram({"--month", "2026-12"}, {}, QDate(2026, 11, 30)).out);
         return;
     }
-    QVERIFY2(out.contains("Mo   Tu   We   Th   Fr   Sa   Su\n"
-                          "      1(O  2(|  3(|  4(|  5(.  6(.\n"
-                          " 7(.  8(.  9() 10() 11() 12() 13.)\n"
-                          "14.) 15.) 16.) 17|) 18|) 19|) 20|)\n"
-                          "21O) 22O) 23O) 24OO 25OO 26OO 27OO\n"
-                          "28(O 29(O 30(O 31(O\n\n"),
+    QVERIFY2(out.contains("Mo    Tu    We    Th    Fr    Sa    Su\n"
+                          "       1 (O  2 (|  3 (|  4 (|  5 (.  6 (.\n"
+                          " 7 (.  8 (.  9 () 10 () 11 () 12 () 13 .)\n"
+                          "14 .) 15 .) 16 .) 17 |) 18 |) 19 |) 20 |)\n"
+                          "21 O) 22 O) 23 O) 24 OO 25 OO 26 OO 27 OO\n"
+                          "28 (O 29 (O 30 (O 31 (O\n\n"),
              out);
 }
 
