@@ -148,6 +148,7 @@ private slots:
     void badInput_data();
     void badInput();
     void helpAndVersion();
+    void helpWrapsOnATerminal();
     void unwritableOutputIsAFailure_data();
     void unwritableOutputIsAFailure();
 };
@@ -669,6 +670,15 @@ void ReadingProgramTest::helpAndVersion()
     // The package's version, major.minor.release: one that dpkg takes as an upgrade.
     QVERIFY(
         QRegularExpression("^lunetide-reading 1\\.15\\.[0-9]+\n$").match(version.out).hasMatch());
+}
+
+// On a terminal the help fits its width and keeps the words a pipe gets.
+void ReadingProgramTest::helpWrapsOnATerminal()
+{
+    const QByteArray out = Output({"--help"}, {}, 64);
+    for (const QByteArray& line : out.split('\n'))
+        QVERIFY2(line.size() <= 64, line);
+    QCOMPARE(out.simplified(), RunProgram({"--help"}).out.simplified());
 }
 
 void ReadingProgramTest::unwritableOutputIsAFailure_data()
