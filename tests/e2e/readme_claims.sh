@@ -87,6 +87,10 @@ for i in "${!commands[@]}"; do
         fail "\$ ${commands[i]}"$'\n'"$(diff <(echo "$expected") <(echo "$got"))"
 done
 step "${#commands[@]} examples as the README shows them"
+listed=$(grep -oP 'one object per day with the keys \K[^.]*' <<<"$readme" | grep -oP '`\K\w+(?=`)' |
+    LC_ALL=C sort)
+[[ -n $listed && $listed == "$("$READING" --json 2007-12-23 | jq -r 'keys[]')" ]] ||
+    fail "the README lists the JSON keys"$'\n'"$listed"
 
 step "the exit statuses"
 status_rows=(
