@@ -2,6 +2,7 @@
 
 #include "core/moon_age.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -138,6 +139,7 @@ private slots:
     void todayIsMarked_data();
     void todayIsMarked();
     void southernSymbolsAreTurned();
+    void hemisphereSettingWinsOverTheTimeZone();
     void moonMarksFollowTheCharacterSet_data();
     void moonMarksFollowTheCharacterSet();
     void textsWrapOnlyOnATerminal_data();
@@ -319,6 +321,8 @@ void ReadingProgramTest::monthAtAGlance()
     // A leap February that begins on a Tuesday, with the jump at the century change's month.
     const Run leap = RunProgram({"--month", "2000-02"});
     QVERIFY(leap.out.contains(QString::fromUtf8("\n28 🌗 29 🌗\n\n").toUtf8()));
+    // A run of one day at the end of the month.
+    QVERIFY(RunProgram({"--month", "2024-08"}).out.endsWith("\n31     Dark Moon\n"));
 
     // Without a month, this one.
     const auto titleOf = [](QDate day) {
@@ -382,6 +386,18 @@ void ReadingProgramTest::southernSymbolsAreTurned()
     }
 }
 
+void ReadingProgramTest::hemisphereSettingWinsOverTheTimeZone()
+{
+    QTemporaryDir config;
+    QFile file(config.filePath("Lunetide/lunetide.conf"));
+    QVERIFY(QDir(config.path()).mkdir("Lunetide") && file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nHemisphere=south\n");
+    file.close();
+    const QByteArray out =
+        Output({"--json", "2007-12-23"}, {"XDG_CONFIG_HOME=" + config.path(), "TZ=Europe/Berlin"});
+    QVERIFY2(out.contains("\"hemisphere\":\"south\""), out);
+}
+
 // A locale whose character set is not UTF-8 gets two ASCII characters for each moon, in the same
 // columns; the symbol of each day is the one the UTF-8 grid shows.
 void ReadingProgramTest::moonMarksFollowTheCharacterSet_data()
@@ -426,6 +442,8 @@ void ReadingProgramTest::textsWrapOnlyOnATerminal_data()
     QTest::newRow("terminal of 80") << (unsigned short)80 << QStringList() << 80;
     QTest::newRow("the terminal's size wins over COLUMNS")
         << (unsigned short)70 << QStringList{"COLUMNS=30"} << 70;
+    QTest::newRow("a line exactly as wide as the terminal")
+        << (unsigned short)110 << QStringList() << 110;
     QTest::newRow("terminal of 300: nothing to wrap") << (unsigned short)300 << QStringList() << 0;
     QTest::newRow("pipe, COLUMNS=40") << (unsigned short)0 << QStringList{"COLUMNS=40"} << 0;
 }
@@ -461,7 +479,12 @@ void ReadingProgramTest::textsWrapOnlyOnATerminal()
         QVERIFY2(line.size() <= width, line);
         textLines += line.startsWith(indent);
     }
-    QVERIFY(textLines > 6); // six texts, some of them on more than one line
+    QVERIFY(textLines > 6);                         // six texts, some of them on more than one line
+    for (QByteArray line : unwrapped.split('\n')) { // a line that fits, blanks at its end aside
+        while (line.size() > width && line.endsWith(' '))
+            line.chop(1);
+        QVERIFY2(line.size() > width || out.contains(line + '\n'), line);
+    }
     QCOMPARE(joined(out), joined(unwrapped));
 }
 
