@@ -11,8 +11,8 @@
 
 namespace lunetide::cli {
 
-// How the grid marks today, as cal(1) does: its number in bold for a terminal, or a star in place
-// of the blank after its number for a pipe or a file.
+// How the grid marks today, in the manner of cal(1): its number in bold for a terminal, or a star
+// in place of the blank after its number for a pipe or a file.
 enum class TodayMark { Bold, Star };
 
 // The grid and legend of the month of `anyDay`, with the moons seen from the hemisphere, UTF-8

@@ -2,12 +2,12 @@
 
 #include "core/moon_age.h"
 
-#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -341,7 +341,7 @@ void ReadingProgramTest::monthAsJsonIsItsDays()
     QCOMPARE(month.out, RunProgram({"--json", "--from", "2000-02-01", "--to", "2000-02-29"}).out);
 }
 
-// As cal(1) marks it, where the number's columns stay the same.
+// Today's mark leaves every column where it was.
 void ReadingProgramTest::todayIsMarked_data()
 {
     QTest::addColumn<unsigned short>("terminalColumns"); // 0: output into a pipe
@@ -389,10 +389,8 @@ void ReadingProgramTest::southernSymbolsAreTurned()
 void ReadingProgramTest::hemisphereSettingWinsOverTheTimeZone()
 {
     QTemporaryDir config;
-    QFile file(config.filePath("Lunetide/lunetide.conf"));
-    QVERIFY(QDir(config.path()).mkdir("Lunetide") && file.open(QIODevice::WriteOnly));
-    file.write("[Settings]\nHemisphere=south\n");
-    file.close();
+    QSettings(config.filePath("Lunetide/lunetide.conf"), QSettings::IniFormat)
+        .setValue("Settings/Hemisphere", "south");
     const QByteArray out =
         Output({"--json", "2007-12-23"}, {"XDG_CONFIG_HOME=" + config.path(), "TZ=Europe/Berlin"});
     QVERIFY2(out.contains("\"hemisphere\":\"south\""), out);
