@@ -2,7 +2,6 @@
 
 #include "cli/civil_date.h"
 #include "cli/date_argument.h"
-#include "cli/ical_writer.h"
 #include "command_line/command_line_answer.h"
 #include "core/correspondence.h"
 #include "core/version.h"
@@ -49,19 +48,13 @@ CommandLine Refuse(const QString& why)
     return refused;
 }
 
-// The moon's age needs a four-digit year, and a system clock can be set to any year.
-bool IsReadable(QDate today)
-{
-    return IsReadableYear(today.year());
-}
-
+// A system clock can be set to any year (QDate writes none beyond 9999 as a date).
 CommandLine RefuseToday(QDate today)
 {
-    return Refuse(QStringLiteral("today's date from the system clock has the year %1, outside "
-                                 "%2 to %3: give the date to read")
+    return Refuse(QStringLiteral("today's date from the system clock is in the year %1, outside "
+                                 "%2: give the date to read")
                       .arg(today.year())
-                      .arg(kFirstReadableYear)
-                      .arg(kLastReadableYear));
+                      .arg(TrustedDays()));
 }
 
 // The prose of the help, before the options. The manual page takes it as its description.
@@ -71,14 +64,17 @@ QString Description()
 the moon's age and phase, the sun sign ("Moon In ...") and its element;
 a month at a glance, the next day of each moon phase, or a calendar file.
 
-Dates are written YYYY-MM-DD and months YYYY-MM, with a four-digit year (1000
-to 9999). A range runs from --from to --to inclusive, at most %1 days, one
+Dates are written YYYY-MM-DD and months YYYY-MM, from %1:
+the moon's age comes from a rule that keeps to the sky in those years alone,
+and other days are refused. A range runs from --from to --to inclusive, one
 reading per day. Texts are written exactly as the reading windows show them,
 trailing blanks included. On a terminal the texts are wrapped to its width,
 under their indent; into a pipe or a file each text stays one line.
 
 --month shows a month as a calendar, weeks from Monday to Sunday, each day with
 its moon picture as a moon symbol, and below it the days of each moon phase.
+Today's number is in bold on a terminal; into a pipe or a file a * takes the
+place of the blank after it.
 Where the locale's character set is not UTF-8 (LANG=C), each symbol is written
 as two ASCII characters instead: () new, .) waxing crescent, |) first quarter,
 O) waxing gibbous, OO full, (O waning gibbous, (| last quarter, (. waning
@@ -91,6 +87,9 @@ or Hemisphere=south in ~/.config/Lunetide/lunetide.conf decides, else the
 latitude of the system time zone in the tz database, and north where neither
 tells. Each JSON object names the hemisphere as "hemisphere".
 
+The value of an option may also follow it after "=": --month=2026-12,
+--next="Full Moon", --after=2026-12-01, --hemisphere=south.
+
 --next lists the next day on which each moon phase (or only PHASE) begins, in
 date order: the first day of a run of days with that phase, strictly after
 today or after the --after date. PHASE is one of "Dark Moon", "New Moon",
@@ -99,9 +98,9 @@ today or after the --after date. PHASE is one of "Dark Moon", "New Moon",
 --ical writes the days of a DATE, a range or a --month as an iCalendar file
 named "Lunetide readings": an all-day event for each run of days with the same
 moon phase and for each run with the same sun sign, whole runs even where they
-reach beyond the days asked for. Each event's UID comes from its kind and first
-day, so importing the file again updates the events. A calendar file holds
-days up to 3000-12-31 and drops the blanks that end a text.
+reach beyond the days asked for (but not beyond those that can be read). Each
+event's UID comes from its kind and first day, so importing the file again
+updates the events. A calendar file drops the blanks that end a text.
 
 Beside the readings, which follow the tradition's bands of days, stands the
 moon in the sky as astronomers reckon it. --sky shows it for today at this
@@ -114,7 +113,7 @@ its name (Wolf Moon ... Cold Moon, six months on in the south) and its marks
 for the settings Latitude= and Longitude=, else for the time zone's own place
 in the tz database. --next adds the next principal phases under a heading of
 their own; --ical adds each principal phase in its days as a timed event.)help")
-        .arg(kMaxRangeDays);
+        .arg(TrustedDays());
 }
 
 // QCommandLineParser's help with a synopsis of every form, and examples at the end. Examples
@@ -270,6 +269,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     CommandLine read;
     read.action = CommandLine::Action::Read;
+    read.job.today = today;
     if (parser.isSet(kPlace)) {
         read.job.place = PlaceOf(parser.value(kPlace));
         if (!read.job.place)
@@ -300,7 +300,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                                          "after --month")
                               .arg(positional.at(1)));
         QDate month = today;
-        if (positional.isEmpty() && !IsReadable(today))
+        if (positional.isEmpty() && !IsTrusted(today))
             return RefuseToday(today);
         if (!positional.isEmpty()) {
             const DateArgument given = ParseMonthArgument(positional.at(0));
@@ -329,7 +329,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                                   .arg(positional.at(0)));
         }
         QDate after = today;
-        if (!parser.isSet(kAfter) && !IsReadable(today))
+        if (!parser.isSet(kAfter) && !IsTrusted(today))
             return RefuseToday(today);
         if (parser.isSet(kAfter)) {
             const DateArgument given = DateOf(parser.value(kAfter), QStringLiteral("--after"));
@@ -337,7 +337,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                 return Refuse(given.problem);
             after = given.date;
         }
-        const QDate lastReadable = QDateOf(kLastReadableDay);
+        const QDate lastReadable = QDateOf(kLastTrustedDay);
         if (after == lastReadable)
             return Refuse(
                 QStringLiteral("no day after %1 can be read").arg(after.toString(Qt::ISODate)));
@@ -345,6 +345,8 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
         read.job.nextInTheSky = !only;
         read.job.first = read.job.last = after;
         read.job.phaseStarts = NextPhaseStarts(CivilDayOf(after), only);
+        std::erase_if(read.job.phaseStarts,
+                      [](const PhaseStart& start) { return start.day > kLastTrustedDay; });
         if (const std::optional<MoonPhaseKind> missing = MissingPhase(read.job.phaseStarts, only))
             return Refuse(QStringLiteral("%1 does not begin after %2 and by %3, the last day that "
                                          "can be read")
@@ -368,7 +370,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
 
     if (!hasFrom) {
         if (positional.isEmpty()) {
-            if (!IsReadable(today))
+            if (!IsTrusted(today))
                 return RefuseToday(today);
             read.job.first = read.job.last = today;
             read.job.skyNow = read.job.kind == JobKind::Sky;
@@ -388,32 +390,37 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
     if (!last.date.isValid())
         return Refuse(last.problem);
 
-    const qint64 days = first.date.daysTo(last.date) + 1;
-    if (days < 1)
+    if (last.date < first.date)
         return Refuse(QStringLiteral("--to %1 is before --from %2")
                           .arg(parser.value(kTo), parser.value(kFrom)));
-    if (days > kMaxRangeDays)
-        return Refuse(QStringLiteral("the range --from %1 --to %2 has %3 days; at most %4 allowed")
-                          .arg(parser.value(kFrom), parser.value(kTo))
-                          .arg(days)
-                          .arg(kMaxRangeDays));
     read.job.first = first.date;
     read.job.last = last.date;
     return read;
+}
+
+// "--month=2026-12" as "--month", "2026-12", and the same for --next: their values are optional
+// positional arguments, and the parser takes "=" only for options that have a value of their own.
+// An argument after "--" is left as it is.
+QStringList WithValuesApart(const QStringList& arguments)
+{
+    QStringList apart;
+    bool options = true;
+    for (const QString& argument : arguments) {
+        options = options && argument != QLatin1String("--");
+        const QString name = argument.section(u'=', 0, 0);
+        if (options && argument.contains(u'=') && (name == "--" + kMonth || name == "--" + kNext))
+            apart << name << argument.section(u'=', 1);
+        else
+            apart << argument;
+    }
+    return apart;
 }
 
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments, QDate today)
 {
-    CommandLine commandLine = ParseArguments(arguments, today);
-    const ReadingJob& job = commandLine.job;
-    if (commandLine.action == CommandLine::Action::Read && job.format == OutputFormat::ICalendar &&
-        job.last > LastCalendarDay())
-        return Refuse(
-            QStringLiteral("--ical cannot write %1: a calendar file holds no day after %2")
-                .arg(job.last.toString(Qt::ISODate), LastCalendarDay().toString(Qt::ISODate)));
-    return commandLine;
+    return ParseArguments(WithValuesApart(arguments), today);
 }
 
 } // namespace lunetide::cli

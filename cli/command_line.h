@@ -19,9 +19,6 @@ namespace lunetide::cli {
 inline constexpr char kProgramName[] = "lunetide-reading";
 QString ProgramVersion();
 
-// The longest range of days one run reads.
-inline constexpr qint64 kMaxRangeDays = 100000;
-
 enum class OutputFormat { Text, JsonLines, ICalendar };
 
 enum class JobKind {
@@ -40,6 +37,8 @@ struct ReadingJob {
     std::vector<PhaseStart> phaseStarts;    // NextPhases: found while reading the command line
     int wrapColumns = 0;                    // Text: the width the texts are wrapped to; 0 none
     MoonMarks moonMarks = MoonMarks::Emoji; // Month as text
+    QDate today;                            // Month as text: the day marked
+    TodayMark todayMark = TodayMark::Star;  // and how
     // Where the moon symbols are seen from: --hemisphere, or else the user's setting.
     std::optional<Hemisphere> hemisphere;
     // Where the moon rises and sets: --place, or else the user's setting or time zone.

@@ -1,6 +1,6 @@
 #include "cli/date_argument.h"
 
-#include "core/civil_day.h"
+#include "cli/civil_date.h"
 
 #include <QRegularExpression>
 
@@ -24,11 +24,8 @@ DateArgument Parse(const QString& text, Precision precision)
         return {{}, expected};
 
     const QStringView year = match.capturedView(1);
-    if (year.size() != 4 || !IsReadableYear(year.toInt()))
-        return {{},
-                QStringLiteral("the year must have four digits (%1 to %2)")
-                    .arg(kFirstReadableYear)
-                    .arg(kLastReadableYear)};
+    if (year.size() != 4)
+        return {{}, QStringLiteral("the year must have four digits")};
     if (match.capturedLength(2) != 2 || (withDay && match.capturedLength(3) != 2))
         return {{}, expected};
 
@@ -39,6 +36,8 @@ DateArgument Parse(const QString& text, Precision precision)
     const QDate date(year.toInt(), month, withDay ? match.capturedView(3).toInt() : 1);
     if (!date.isValid())
         return {{}, QStringLiteral("no such day")};
+    if (!IsTrusted(date))
+        return {{}, QStringLiteral("only %1 can be read").arg(TrustedDays())};
     return {date, {}};
 }
 

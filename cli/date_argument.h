@@ -3,8 +3,8 @@
 #include <QDate>
 #include <QString>
 
-// One date given on the command line, written YYYY-MM-DD with a four-digit year (a year whose moon
-// can be reckoned), or one month, written YYYY-MM.
+// One date given on the command line, written YYYY-MM-DD, or one month, written YYYY-MM: a day
+// whose moon the tool reads (IsTrusted).
 
 namespace lunetide::cli {
 

@@ -3,9 +3,9 @@
 #include "cli/civil_date.h"
 #include "cli/command_line.h"
 #include "cli/day_output.h"
-#include "sky_clock/sky_clock.h"
 #include "cli/sky_days.h"
 #include "core/day_runs.h"
+#include "sky_clock/sky_clock.h"
 
 #include <libical/ical.h>
 
@@ -59,8 +59,7 @@ bool Add(icalcomponent* component, icalproperty* property)
 }
 
 // An event of whole days, or none when libical refuses a value. The end is exclusive (the day after
-// the last); after LastCalendarDay() it cannot be written as a date, so such an event gives its
-// length instead.
+// the last).
 Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stamp,
                    const std::string& summary, const std::string& description)
 {
@@ -72,15 +71,11 @@ Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stam
     Component event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
     if (!event)
         return event;
-    icaldurationtype length = icaldurationtype_null_duration();
-    length.days = unsigned(first.daysTo(last) + 1);
     const bool complete =
         Add(event.get(), icalproperty_new_uid(uid.c_str())) &&
         Add(event.get(), icalproperty_new_dtstamp(stamp)) &&
         Add(event.get(), icalproperty_new_dtstart(DateValue(first))) &&
-        Add(event.get(), last < LastCalendarDay()
-                             ? icalproperty_new_dtend(DateValue(last.addDays(1)))
-                             : icalproperty_new_duration(length)) &&
+        Add(event.get(), icalproperty_new_dtend(DateValue(last.addDays(1)))) &&
         Add(event.get(), icalproperty_new_summary(Trimmed(summary).c_str())) &&
         Add(event.get(), icalproperty_new_description(Trimmed(description).c_str())) &&
         Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -133,11 +128,6 @@ Component SkyPhaseEvent(const sky::PhaseEvent& phase, const icaltimetype& stamp)
 
 } // namespace
 
-QDate LastCalendarDay()
-{
-    return {3000, 12, 31};
-}
-
 bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out,
                    const std::vector<sky::PhaseEvent>& skyPhases)
 {
@@ -163,8 +153,8 @@ bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* o
     const icaltimetype utcStamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
                                                                 icaltimezone_get_utc_timezone());
     for (const RunKind kind : {RunKind::Phase, RunKind::Sign}) {
-        for (const DayRun& run : RunsOf(kind, CivilDayOf(first), CivilDayOf(last),
-                                        kFirstReadableDay, CivilDayOf(LastCalendarDay()))) {
+        for (const DayRun& run :
+             RunsOf(kind, CivilDayOf(first), CivilDayOf(last), kFirstTrustedDay, kLastTrustedDay)) {
             Component event =
                 kind == RunKind::Phase ? PhaseEvent(run, utcStamp) : SignEvent(run, utcStamp);
             if (!event) {

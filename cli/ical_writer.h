@@ -13,16 +13,14 @@
 
 namespace lunetide::cli {
 
-// The last day a calendar file can hold: libical writes no date after the year 3000.
-QDate LastCalendarDay();
-
 // Writes a calendar with one all-day event for each run of days with the same moon phase (the
 // phase's name and text) and one for each run with the same sun sign (the sign's title and
 // keyword; its text and its element's; the blanks that end a text are left out, as calendar files
 // cannot keep them), for the runs that cover first to last. A run that reaches
 // beyond the range is written whole, so that each event's UID, made of its kind and its first day,
 // names the same event whatever range it came with: importing an overlapping range again updates
-// the events instead of adding copies. `last` must not be after LastCalendarDay(). `stamp` is the
+// the events instead of adding copies; no run reaches beyond the days the tool reads
+// (kFirstTrustedDay to kLastTrustedDay), which must hold first and last. `stamp` is the
 // DTSTAMP of every event (UTC). Returns false when the output could not be written (errno tells
 // why) or libical failed.
 //

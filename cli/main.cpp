@@ -4,6 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/readings_writer.h"
 #include "cli/terminal.h"
+#include "cli/text_wrap.h"
 #include "command_line/command_line_answer.h"
 #include "process/start_checks.h"
 #include "settings/user_settings.h"
@@ -35,6 +36,10 @@ int main(int argc, char* argv[])
     case CommandLine::Action::Refuse:
         return answer::Refuse(program, commandLine.text);
     case CommandLine::Action::ShowHelp:
+        // help2man reads the help from a pipe, where it stays as it is.
+        if (const int columns = TerminalColumns(STDOUT_FILENO); columns > 0)
+            commandLine.text = QString::fromUtf8(WrappedHelp(commandLine.text.toUtf8(), columns));
+        return answer::ShowText(program, commandLine.text);
     case CommandLine::Action::ShowVersion:
         return answer::ShowText(program, commandLine.text);
     case CommandLine::Action::Read:
@@ -44,6 +49,7 @@ int main(int argc, char* argv[])
     ReadingJob& job = commandLine.job;
     job.wrapColumns = TerminalColumns(STDOUT_FILENO);
     job.moonMarks = utf8 ? MoonMarks::Emoji : MoonMarks::Ascii;
+    job.todayMark = isatty(STDOUT_FILENO) ? TodayMark::Bold : TodayMark::Star;
     // The moon symbols are seen from where the user lives, unless --hemisphere says otherwise.
     const UserSettings settings;
     if (!job.hemisphere)

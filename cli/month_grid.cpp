@@ -8,7 +8,7 @@
 namespace lunetide::cli {
 namespace {
 
-constexpr int kDayColumns = 4; // the day's number and its double-width symbol
+constexpr int kDayColumns = 5; // the day's number, a blank and its double-width symbol
 constexpr int kWeekColumns = 7 * kDayColumns + 6;
 
 void AppendSpaces(QByteArray& out, qsizetype count)
@@ -43,13 +43,25 @@ void AppendWeekdayNames(QByteArray& out)
     EndLine(out);
 }
 
+// The day's number right-aligned in two columns and the blank after it, today's marked.
+void AppendDayNumber(QByteArray& out, QDate day, QDate today, TodayMark todayMark)
+{
+    const QByteArray number = QByteArray::number(day.day());
+    AppendSpaces(out, 2 - number.size());
+    if (day == today && todayMark == TodayMark::Bold)
+        out.append("\033[1m" + number + "\033[0m");
+    else
+        out.append(number);
+    out.append(day == today && todayMark == TodayMark::Star ? '*' : ' ');
+}
+
 void AppendWeeks(QByteArray& out, const MonthMoons& month, QDate first, QDate last,
-                 Hemisphere hemisphere, MoonMarks marks)
+                 Hemisphere hemisphere, MoonMarks marks, QDate today, TodayMark todayMark)
 {
     for (int weekday = Qt::Monday; weekday < first.dayOfWeek(); ++weekday)
         AppendSpaces(out, kDayColumns + 1);
     for (QDate day = first; day <= last; day = day.addDays(1)) {
-        out.append(QByteArray::number(day.day()).rightJustified(2, ' '));
+        AppendDayNumber(out, day, today, todayMark);
         const std::string_view symbol =
             MoonSymbol(SeenFrom(month.MoonOn(CivilDayOf(day))->shape, hemisphere), marks);
         out.append(symbol.data(), qsizetype(symbol.size()));
@@ -71,7 +83,8 @@ void AppendLegend(QByteArray& out, const MonthMoons& month)
 
 } // namespace
 
-QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks)
+QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks, QDate today,
+                     TodayMark todayMark)
 {
     const QDate first(anyDay.year(), anyDay.month(), 1);
     const QDate last(anyDay.year(), anyDay.month(), anyDay.daysInMonth());
@@ -79,7 +92,7 @@ QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks)
     QByteArray out;
     AppendTitle(out, first);
     AppendWeekdayNames(out);
-    AppendWeeks(out, month, first, last, hemisphere, marks);
+    AppendWeeks(out, month, first, last, hemisphere, marks, today, todayMark);
     out.append('\n');
     AppendLegend(out, month);
     return out;

@@ -11,10 +11,15 @@
 
 namespace lunetide::cli {
 
+// How the grid marks today, in the manner of cal(1): its number in bold for a terminal, or a star
+// in place of the blank after its number for a pipe or a file.
+enum class TodayMark { Bold, Star };
+
 // The grid and legend of the month of `anyDay`, with the moons seen from the hemisphere, UTF-8
 // (ASCII with MoonMarks::Ascii), every line ending in a newline and without trailing blanks. Each
-// day takes four terminal columns (two for its number, two for its symbol) and one blank separates
-// the days of a week.
-QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks = MoonMarks::Emoji);
+// day takes five terminal columns (two for its number, a blank, two for its symbol) and one blank
+// separates the days of a week. `today`, where it falls in the month, is marked.
+QByteArray MonthGrid(QDate anyDay, Hemisphere hemisphere, MoonMarks marks = MoonMarks::Emoji,
+                     QDate today = {}, TodayMark todayMark = TodayMark::Star);
 
 } // namespace lunetide::cli

@@ -5,8 +5,8 @@
 #include "cli/ical_writer.h"
 #include "cli/month_grid.h"
 
-#include "sky_clock/sky_clock.h"
 #include "cli/sky_days.h"
+#include "sky_clock/sky_clock.h"
 
 #include <QJsonDocument>
 #include <QLocale>
@@ -124,8 +124,8 @@ bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
         return WritePhaseStarts(job, out, now);
     case JobKind::Month:
         if (job.format == OutputFormat::Text) {
-            QByteArray grid =
-                MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North), job.moonMarks);
+            QByteArray grid = MonthGrid(job.first, job.hemisphere.value_or(Hemisphere::North),
+                                        job.moonMarks, job.today, job.todayMark);
             return WriteBlock(grid, out) && std::fflush(out) == 0;
         }
         break;

@@ -1,7 +1,7 @@
 #include "cli/sky_days.h"
 
-#include "sky_clock/sky_clock.h"
 #include "core/sun_sign.h"
+#include "sky_clock/sky_clock.h"
 
 #include <QJsonArray>
 

@@ -1,5 +1,9 @@
 #include "cli/text_wrap.h"
 
+#include <QList>
+
+#include <string>
+
 namespace lunetide::cli {
 namespace {
 
@@ -15,6 +19,27 @@ int ColumnsOf(std::string_view text)
 void Append(QByteArray& out, std::string_view text)
 {
     out.append(text.data(), qsizetype(text.size()));
+}
+
+qsizetype IndentOf(const QByteArray& line)
+{
+    qsizetype indent = 0;
+    while (indent < line.size() && line[indent] == ' ')
+        ++indent;
+    return indent;
+}
+
+// Where the description of an indented line begins, after its first run of two blanks or more
+// ("  --to <DATE>    Last day"); 0 for a line without one.
+qsizetype DescriptionColumn(const QByteArray& line)
+{
+    const qsizetype indent = IndentOf(line);
+    qsizetype column = line.indexOf("  ", indent);
+    if (indent == 0 || column < 0)
+        return 0;
+    while (column < line.size() && line[column] == ' ')
+        ++column;
+    return column < line.size() ? column : 0;
 }
 
 } // namespace
@@ -54,6 +79,33 @@ void AppendWrapped(QByteArray& out, std::string_view indent, std::string_view te
     if (used + ColumnsOf(trailing) <= room)
         Append(out, trailing);
     out.append('\n');
+}
+
+QByteArray WrappedHelp(const QByteArray& help, int columns)
+{
+    QList<QByteArray> lines = help.split('\n');
+    if (help.endsWith('\n'))
+        lines.removeLast();
+    QByteArray out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        if (line.isEmpty() || line.startsWith("  $ ")) {
+            out.append(line + '\n');
+            continue;
+        }
+        const qsizetype column = DescriptionColumn(line);
+        const qsizetype hang = column > 0 ? column : IndentOf(line);
+        // The lines that go on with it: more prose at the margin, more of a description under it.
+        QByteArray text = line.mid(hang);
+        while ((hang == 0 || column > 0) && i + 1 < lines.size() && !lines[i + 1].isEmpty() &&
+               IndentOf(lines[i + 1]) == hang)
+            text += ' ' + lines[++i].mid(hang);
+        const qsizetype start = out.size();
+        AppendWrapped(out, std::string(size_t(hang), ' '), {text.constData(), size_t(text.size())},
+                      columns);
+        out.replace(start, hang, line.left(hang));
+    }
+    return out;
 }
 
 } // namespace lunetide::cli

@@ -15,4 +15,9 @@ namespace lunetide::cli {
 // newline; the text is UTF-8 and each character counts as one column.
 void AppendWrapped(QByteArray& out, std::string_view indent, std::string_view text, int columns);
 
+// The help laid out again for a terminal `columns` wide (above 0): each paragraph at the margin
+// flowed as one text, and each option's description under its own column; the example commands
+// ("  $ ...") stay whole, so that they can be copied.
+QByteArray WrappedHelp(const QByteArray& help, int columns);
+
 } // namespace lunetide::cli

@@ -22,6 +22,14 @@ inline constexpr CivilDay kFirstReadableDay{std::chrono::year{kFirstReadableYear
 inline constexpr CivilDay kLastReadableDay{std::chrono::year{kLastReadableYear},
                                            std::chrono::December, std::chrono::day{31}};
 
+// The days for which the reckoned moon keeps to the sky: outside 1900 to 2099 the rule's ages drift
+// away from the real moon by up to 13 days (by the year 1000 its full moons fall on new moons). A
+// program that reads whatever day it is asked for keeps to these.
+inline constexpr CivilDay kFirstTrustedDay{std::chrono::year{1900}, std::chrono::January,
+                                           std::chrono::day{1}};
+inline constexpr CivilDay kLastTrustedDay{std::chrono::year{2099}, std::chrono::December,
+                                          std::chrono::day{31}};
+
 constexpr CivilDay NextDay(const CivilDay& day)
 {
     return std::chrono::sys_days(day) + std::chrono::days(1);

@@ -87,6 +87,10 @@ for i in "${!commands[@]}"; do
         fail "\$ ${commands[i]}"$'\n'"$(diff <(echo "$expected") <(echo "$got"))"
 done
 step "${#commands[@]} examples as the README shows them"
+listed=$(grep -oP 'one object per day with the keys \K[^.]*' <<<"$readme" | grep -oP '`\K\w+(?=`)' |
+    LC_ALL=C sort)
+[[ -n $listed && $listed == "$("$READING" --json 2007-12-23 | jq -r 'keys[]')" ]] ||
+    fail "the README lists the JSON keys"$'\n'"$listed"
 
 step "the exit statuses"
 status_rows=(
@@ -94,6 +98,9 @@ status_rows=(
     "Exit status of \`lunetide-reading\`:** 0 when the readings were written;|$READING 2007-12-23 >/dev/null|0|"
     "1 when the output could not be written;|$READING 2007-12-23 >/dev/full|1|lunetide-reading: cannot write the output: No space left on device"
     "2 when the arguments were refused (one line on standard error says why, as in \`lunetide-reading: unknown option --bogus (try --help)\`, and standard output stays empty).|$READING --bogus|2|lunetide-reading: unknown option --bogus (try --help)"
+    "An option's value may also follow it after \`=\`, as in \`--month=2026-12\`|cmp <($READING --month=2026-12) <($READING --month 2026-12)|0|"
+    "ended by SIGPIPE (status 141 in the shell) when the reader of a pipe goes away before all is written, as other tools are, and says nothing|$READING --from 1900-01-01 --to 2099-12-31 > >(head -n 1 >/dev/null)|141|"
+    "so every other day is refused,|$READING 1899-12-31|2|lunetide-reading: invalid date '1899-12-31' for DATE: only 1900-01-01 to 2099-12-31 can be read"
     "0 when it ended normally or printed its help or version;|$LUNETIDE --version >/dev/null|0|"
     "1 when no display could be opened|env -u DISPLAY -u WAYLAND_DISPLAY $LUNETIDE|1|lunetide: no display could be opened: neither DISPLAY nor WAYLAND_DISPLAY is set"
     "or the one named cannot be reached)|env -u WAYLAND_DISPLAY DISPLAY=:1234 QT_QPA_PLATFORM=xcb $LUNETIDE|1|lunetide: the display could not be opened: DISPLAY=:1234"
