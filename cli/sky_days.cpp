@@ -152,14 +152,7 @@ QString PhaseEventTitle(const sky::PhaseEvent& event)
 {
     QString title = Q(sky::PrincipalPhaseName(event.phase));
     if (const std::optional<sky::FullMoon>& full = event.fullMoon) {
-        QStringList marks{Q(full->name)};
-        if (full->harvestMoon)
-            marks << QStringLiteral("Harvest Moon");
-        if (full->blueMoon)
-            marks << QStringLiteral("Blue Moon");
-        if (full->supermoon)
-            marks << QStringLiteral("supermoon");
-        title += QStringLiteral(" (%1)").arg(marks.join(QStringLiteral(", ")));
+        title += QStringLiteral(" (%1)").arg(FullMoonWords(*full).join(QStringLiteral(", ")));
     }
     return title;
 }

@@ -5,6 +5,7 @@
 #include "sky/sky_report.h"
 
 #include <QDateTime>
+#include <QStringList>
 #include <QTimeZone>
 
 // The sky's Julian Days (UT) as Qt's dates and times in a time zone, and back, for every program
@@ -29,6 +30,20 @@ inline QDateTime MomentOf(double julianDay, const QTimeZone& zone)
 inline sky::LocalDay LocalDayOf(QDate date, const QTimeZone& zone)
 {
     return {JulianDayOf(date.startOfDay(zone)), JulianDayOf(date.addDays(1).startOfDay(zone))};
+}
+
+// A full moon's name and its marks, in the words every view uses: "Cold Moon", "Harvest Moon",
+// "Blue Moon", "supermoon".
+inline QStringList FullMoonWords(const sky::FullMoon& moon)
+{
+    QStringList words{QString::fromStdString(moon.name)};
+    if (moon.harvestMoon)
+        words << QStringLiteral("Harvest Moon");
+    if (moon.blueMoon)
+        words << QStringLiteral("Blue Moon");
+    if (moon.supermoon)
+        words << QStringLiteral("supermoon");
+    return words;
 }
 
 inline sky::UtcOffsetAt OffsetIn(const QTimeZone& zone)

@@ -19,14 +19,7 @@ QString NameAndMarks(const sky::PhaseEvent& phase)
 {
     if (!phase.fullMoon)
         return {};
-    QStringList marks{QString::fromStdString(phase.fullMoon->name)};
-    if (phase.fullMoon->harvestMoon)
-        marks << QStringLiteral("Harvest Moon");
-    if (phase.fullMoon->blueMoon)
-        marks << QStringLiteral("Blue Moon");
-    if (phase.fullMoon->supermoon)
-        marks << QStringLiteral("supermoon");
-    return QStringLiteral(" (%1)").arg(marks.join(QStringLiteral(", ")));
+    return QStringLiteral(" (%1)").arg(FullMoonWords(*phase.fullMoon).join(QStringLiteral(", ")));
 }
 
 // The locale's short time, to the minute (some locales' short format has seconds).

@@ -53,14 +53,9 @@ QString EventText(const std::optional<double>& at, const sky::MoonDay& day, cons
 
 QString FullMoonText(const sky::PhaseEvent& event, const QTimeZone& zone)
 {
-    QStringList parts{Text(event.fullMoon->name), DateTimeText(MomentOf(event.julianDay, zone))};
-    if (event.fullMoon->harvestMoon)
-        parts << QStringLiteral("Harvest Moon");
-    if (event.fullMoon->blueMoon)
-        parts << QStringLiteral("Blue Moon");
-    if (event.fullMoon->supermoon)
-        parts << QStringLiteral("Supermoon");
-    return parts.join(QStringLiteral(", "));
+    QStringList words = FullMoonWords(*event.fullMoon);
+    words.insert(1, DateTimeText(MomentOf(event.julianDay, zone)));
+    return words.join(QStringLiteral(", "));
 }
 
 } // namespace

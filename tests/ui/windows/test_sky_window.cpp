@@ -69,7 +69,7 @@ void SkyWindowTest::skyOfTheDay_data()
                        "Transit: no transit today",
                        placeCaption + "for Sydney (the time zone's place)",
                        "Next phases: First Quarter, 1/16/2027 7:34 AM",
-                       "Next full moon: Strawberry Moon, 12/24/2026 12:28 PM, Supermoon"};
+                       "Next full moon: Strawberry Moon, 12/24/2026 12:28 PM, supermoon"};
     QTest::newRow("another day: local noon")
         << std::optional(QDate(2026, 12, 25)) << std::optional(kSydneyPlace) << QDateTime()
         << QStringList{"For: local noon, 12/25/2026 12:00 PM", "Illuminated: 98.5 %, waning",
