@@ -13,8 +13,8 @@
 
 namespace lunetide::cli {
 
-// The reading of a date the terminal program writes: every date it takes (years 1000 to 9999) has
-// a moon and a sign.
+// The reading of a date the terminal program writes: every date it takes (1900 to 2099) has a moon
+// and a sign.
 Reading ReadingOfDay(QDate date);
 
 // Appends the text block of one day, each line ending in a newline; with `wrapColumns` above 0 the
