@@ -40,7 +40,7 @@ void LockPlaceTest::homeNotUtf8()
     SetEnvironment("XDG_CONFIG_HOME", {});
 
     QVERIFY(UserSettings().SetDuration("2026-12-08"));
-    QVERIFY(!LockFilePath(dir.filePath("no runtime")).isEmpty());
+    QVERIFY(!LockFilePath(QStringLiteral("lunetide"), dir.filePath("no runtime")).isEmpty());
     struct stat info {};
     QCOMPARE(::stat(home + "/.config/Lunetide/lunetide.conf", &info), 0);
     QCOMPARE(::stat(home + "/.cache/lunetide", &info), 0);
@@ -80,7 +80,8 @@ void LockPlaceTest::lockPlace()
 
     SetEnvironment("HOME", QFile::encodeName(dir.filePath("home")));
     const QString cache = dir.filePath("home/.cache/lunetide");
-    QCOMPARE(LockFilePath(dir.filePath("run")), (used ? folder : cache) + "/lunetide.lock");
+    QCOMPARE(LockFilePath(QStringLiteral("lunetide"), dir.filePath("run")),
+             (used ? folder : cache) + "/lunetide.lock");
     QCOMPARE(QFileInfo::exists(cache), !used);
     if (!used)
         QCOMPARE(QFile::permissions(cache) & 0x0777, QFile::Permissions(0x0700));
