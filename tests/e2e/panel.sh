@@ -1,0 +1,135 @@
+# The panel program in a real tray (trayer) with a real notification server (dunst), on a private
+# session bus: its icon's pixels for the day and hemisphere, the notification on the first day of
+# a Full Moon run and on no other day or start, the autostart entry from its menu, one copy per
+# user, SIGTERM, and the end when no tray ever comes.
+source "$(dirname "$0")/x_session.sh"
+PANEL=$LUNETIDE
+panel_lock=${lock%/lunetide.lock}/lunetide-panel.lock
+libfaketime=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
+export TZ=Europe/Berlin
+mkdir -p "$HOME/.config/dunst"
+# Every notification is kept in the history, none replaced or timed out on the way.
+printf '[global]\n    history_length = 100\n' >"$HOME/.config/dunst/dunstrc"
+
+dunst >"$sandbox/dunst.log" 2>&1 &
+started+=($!)
+notification_server_is_up() {
+    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true
+}
+wait_until 10 notification_server_is_up || fail "dunst did not start"
+
+start_tray() {
+    trayer --edge top --align right --widthtype request --height 32 --transparent false \
+        --SetDockType false >"$sandbox/trayer.log" 2>&1 &
+    tray=$!
+    started+=("$tray")
+    wait_until 10 xdotool search --classname trayer >/dev/null || fail "trayer did not start"
+}
+
+# Starts the panel with the clock at a moment of the given day; its process id is left in $panel.
+start_panel_on() {
+    env LD_PRELOAD="$libfaketime" FAKETIME="@$1 10:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
+        "$PANEL" >"$sandbox/panel-${#started[@]}.log" 2>&1 &
+    panel=$!
+    started+=("$panel")
+}
+
+# The panel's icon window inside the tray, once it is embedded.
+embedded_icon() {
+    local id
+    id=$(xdotool search --pid "$panel" --name '^Lunetide$' 2>/dev/null | while read -r w; do
+        xwininfo -id "$w" | grep -q 'Map State: IsViewable' && echo "$w"
+    done | head -1)
+    [[ -n $id ]] && echo "$id"
+}
+
+# "left" or "right": the brighter half of the icon, where the moon is lit.
+lit_side() {
+    local id=$1 left right
+    import -window "$id" "$sandbox/icon.png"
+    left=$(convert "$sandbox/icon.png" -gravity West -crop 50%x100%+0+0 -colorspace Gray -format '%[fx:mean]' info:)
+    right=$(convert "$sandbox/icon.png" -gravity East -crop 50%x100%+0+0 -colorspace Gray -format '%[fx:mean]' info:)
+    awk -v l="$left" -v r="$right" 'BEGIN { d = r - l; if (d > 0.05) print "right"; else if (d < -0.05) print "left"; else print "even" }'
+}
+
+notifications() { dunstctl history | jq '[.data[0][] | select(.appname.data == "Lunetide")] | length'; }
+
+stop_panel() {
+    kill -TERM "$panel"
+    expect_clean_end "$panel" 10 "the panel on SIGTERM"
+}
+
+step "no tray: the panel waits, then ends with one line"
+start=$SECONDS
+LUNETIDE_PANEL_TRAY_WAIT=2 "$PANEL" >"$sandbox/no-tray.out" 2>"$sandbox/no-tray.err" && fail "ended with status 0 without a tray" || status=$?
+[[ $status -eq 1 ]] || fail "status $status without a tray, not 1"
+((SECONDS - start >= 2)) || fail "gave up before its wait"
+[[ $(wc -l <"$sandbox/no-tray.err") -eq 1 && ! -s $sandbox/no-tray.out ]] ||
+    fail "not one line on stderr: $(cat "$sandbox/no-tray.err")"
+
+start_tray
+dunstctl close-all
+
+step "north, a waxing moon: the icon is lit on the right"
+start_panel_on 2027-01-16
+wait_until 20 embedded_icon >/dev/null || fail "the icon was not embedded in the tray"
+[[ $(lit_side "$(embedded_icon)") == right ]] || fail "the waxing moon seen from the north is not lit on the right"
+
+step "a second copy ends at once, status 0"
+first=$panel
+start_panel_on 2027-01-16
+expect_clean_end "$panel" 5 "the second copy"
+panel=$first
+
+step "SIGTERM: status 0, the lock released"
+stop_panel
+[[ ! -e $panel_lock ]] || fail "the lock $panel_lock is still there"
+
+step "south, the same day: lit on the left"
+mkdir -p "$(dirname "$settings")"
+printf '[Settings]\nHemisphere=south\n' >"$settings"
+start_panel_on 2027-01-16
+wait_until 20 embedded_icon >/dev/null || fail "the icon was not embedded in the tray"
+[[ $(lit_side "$(embedded_icon)") == left ]] || fail "the waxing moon seen from the south is not lit on the left"
+stop_panel
+
+step "the first day of a Full Moon run: one notification"
+# Other days' panels were started above, each on a day with nothing to tell.
+[[ $(notifications) -eq 0 ]] || fail "notifications before the Full Moon: $(dunstctl history)"
+start_panel_on 2027-01-20
+one_notification_came() { [[ $(notifications) -ge 1 ]]; }
+wait_until 20 one_notification_came || fail "no notification on the first day of a Full Moon run"
+sleep 2
+[[ $(notifications) -eq 1 ]] || fail "$(notifications) notifications, not one"
+dunstctl history | jq -e '.data[0][0].summary.data == "Full Moon begins today"' >/dev/null ||
+    fail "the notification says: $(dunstctl history | jq -r '.data[0][0].summary.data')"
+stop_panel
+
+step "a restart the same day, and a day inside the run: none"
+for day in 2027-01-20 2027-01-21; do
+    start_panel_on "$day"
+    wait_until 20 embedded_icon >/dev/null || fail "the icon was not embedded on $day"
+    sleep 2
+    [[ $(notifications) -eq 1 ]] || fail "a notification came on $day"
+    stop_panel
+done
+
+step "Start With the Desktop writes a valid autostart entry, and unchecking removes it"
+autostart=$HOME/.config/autostart/lunetide-panel.desktop
+start_panel_on 2027-01-21
+icon=$(wait_until 20 embedded_icon && embedded_icon) || fail "the icon was not embedded"
+toggle_start_with_desktop() {
+    xdotool mousemove --window "$icon" 5 5 click 3
+    wait_until 10 xdotool search --onlyvisible --pid "$panel" --class '.' >/dev/null
+    sleep 0.5
+    xdotool key d
+}
+toggle_start_with_desktop
+wait_until 10 test -f "$autostart" || fail "no autostart entry after checking Start With the Desktop"
+desktop-file-validate "$autostart" || fail "the autostart entry is not valid"
+toggle_start_with_desktop
+wait_until 10 test ! -e "$autostart" || fail "the autostart entry stayed after unchecking"
+stop_panel
+step "all passed"
