@@ -24,6 +24,7 @@ test: build
 bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/lunetide_bench
 	@bench/sky_range.sh $(BUILD_DIR)/cli/lunetide-reading
+	@bench/panel.sh $(BUILD_DIR)
 
 # The Debian package, always from the optimised build: build/package/lunetide_<version>_<arch>.deb
 package:
