@@ -15,6 +15,7 @@ headings() { grep -E '^[A-Z]' <<<"$1" | sed 1d; } # the first is the header
 
 reading=$(render lunetide-reading)
 windowed=$(render lunetide)
+panel=$(render lunetide-panel)
 
 synopsis=$(section "$reading" SYNOPSIS)
 expected="lunetide-reading [options] [DATE]
@@ -47,6 +48,11 @@ expected_headings() {
 }
 expected_headings "$windowed" lunetide NAME SYNOPSIS DESCRIPTION OPTIONS KEYS "THE CALENDAR" \
     "THE MOON FROM WHERE YOU LIVE" "THE EXIT SCREEN AND WHAT IS SENT" "EXIT STATUS" FILES "SEE ALSO"
+expected_headings "$panel" lunetide-panel NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" ENVIRONMENT \
+    FILES "SEE ALSO"
+for file in '~/.config/autostart/lunetide-panel.desktop' '/run/user/UID/lunetide-panel.lock'; do
+    [[ $(section "$panel" FILES) == *"$file"* ]] || fail "lunetide-panel: FILES lacks $file"
+done
 expected_headings "$reading" lunetide-reading NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" \
     FILES EXAMPLES "SEE ALSO"
 
@@ -59,7 +65,7 @@ for file in '~/.config/Lunetide/lunetide.conf' '/run/user/UID/lunetide.lock' \
     '~/.cache/lunetide/lunetide.lock'; do
     [[ $(section "$windowed" FILES) == *"$file"* ]] || fail "lunetide: FILES lacks $file"
 done
-for page in "$reading" "$windowed"; do
+for page in "$reading" "$windowed" "$panel"; do
     [[ $page != *help-all* ]] || fail "a page offers --help-all"
     [[ $page != *'Displays help'* && $page != *'Displays version'* ]] || fail "Qt's stock wording"
     [[ $page != *'Exit status:'* ]] || fail "the exit status as a subsection"
