@@ -7,11 +7,12 @@
 
 class QTimer;
 
-// Tells when what the panel shows may have changed: at local midnight, after the clock was set,
-// the time zone changed or the computer woke up (the wall clock then moved unlike the monotonic
-// one, which stands still while the computer sleeps), and every quarter of an hour for the moon's
-// light and the times in the tooltip. It looks once a minute, with a coarse timer, so an idle
-// panel costs next to nothing.
+// Tells when what the panel shows may have changed: at local midnight (a timer set for it, and
+// the look once a minute in case that timer ran on while the computer slept), after the clock was
+// set, the time zone changed or the computer woke up (the wall clock then moved unlike the
+// monotonic one, which stands still while the computer sleeps), and every quarter of an hour for
+// the moon's light and the times in the tooltip. It looks once a minute, with a coarse timer, so an
+// idle panel costs next to nothing.
 class DayWatch : public QObject {
     Q_OBJECT
 
@@ -26,8 +27,10 @@ signals:
 
 private:
     void look();
+    void setForMidnight();
 
     QTimer* timer_ = nullptr;
+    QTimer* midnight_ = nullptr;
     QDate day_;
     QDateTime wallAtLastLook_;
     QElapsedTimer sinceLastLook_;

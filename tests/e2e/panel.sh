@@ -27,9 +27,10 @@ start_tray() {
     wait_until 10 xdotool search --classname trayer >/dev/null || fail "trayer did not start"
 }
 
-# Starts the panel with the clock at a moment of the given day; its process id is left in $panel.
+# Starts the panel with the clock at a moment of the given day (10:00 unless a time is given); its
+# process id is left in $panel.
 start_panel_on() {
-    env LD_PRELOAD="$libfaketime" FAKETIME="@$1 10:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    env LD_PRELOAD="$libfaketime" FAKETIME="@$1 ${2:-10:00:00}" FAKETIME_DONT_FAKE_MONOTONIC=1 \
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
         "$PANEL" >"$sandbox/panel-${#started[@]}.log" 2>&1 &
     panel=$!
@@ -51,7 +52,7 @@ lit_side() {
     import -window "$id" "$sandbox/icon.png"
     left=$(convert "$sandbox/icon.png" -gravity West -crop 50%x100%+0+0 -colorspace Gray -format '%[fx:mean]' info:)
     right=$(convert "$sandbox/icon.png" -gravity East -crop 50%x100%+0+0 -colorspace Gray -format '%[fx:mean]' info:)
-    awk -v l="$left" -v r="$right" 'BEGIN { d = r - l; if (d > 0.05) print "right"; else if (d < -0.05) print "left"; else print "even" }'
+    awk -v l="$left" -v r="$right" 'BEGIN { d = r - l; if (d > 0.004) print "right"; else if (d < -0.004) print "left"; else print "even" }'
 }
 
 notifications() { dunstctl history | jq '[.data[0][] | select(.appname.data == "Lunetide")] | length'; }
@@ -86,6 +87,14 @@ panel=$first
 step "SIGTERM: status 0, the lock released"
 stop_panel
 [[ ! -e $panel_lock ]] || fail "the lock $panel_lock is still there"
+
+step "at midnight the dark moon gives way to the first crescent"
+start_panel_on 2027-01-10 23:59:50
+wait_until 20 embedded_icon >/dev/null || fail "the icon was not embedded in the tray"
+[[ $(lit_side "$(embedded_icon)") == even ]] || fail "the dark moon of the evening is lit on one side"
+crescent_shows() { [[ $(lit_side "$(embedded_icon)") == right ]]; }
+wait_until 30 crescent_shows || fail "the icon did not change at midnight"
+stop_panel
 
 step "south, the same day: lit on the left"
 mkdir -p "$(dirname "$settings")"
