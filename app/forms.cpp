@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // An unloaded window is deleted once control is back in the event loop, and forgotten at once.
@@ -50,6 +52,7 @@ frmMain* Forms::main()
 {
     if (!main_ && !ending_) {
         main_ = new frmMain;
+        mainPainted_ = false;
         if (sources_.today)
             main_->SetTodaySource(sources_.today);
         if (sources_.clock)
@@ -107,9 +110,11 @@ bool Forms::eventFilter(QObject* watched, QEvent* event)
     // longer an frmMain.
     if (event->type() == QEvent::Paint && watched == main_) {
         main_->removeEventFilter(this);
+        mainPainted_ = true;
         QTimer::singleShot(0, this, [this] {
             if (main_ && main_->isVisible())
                 display();
+            pickPendingEntry();
         });
     }
     return QObject::eventFilter(watched, event);
@@ -139,6 +144,27 @@ void Forms::unload(Window window)
 {
     if (QWidget* widget = loaded(window))
         widget->close(); // the window's unloading signal runs its unload step
+}
+
+void Forms::PickOnceMainIsUp(MenuEntry entry)
+{
+    pendingEntry_ = entry;
+    // Once painted, the main window paints no first time again: pick at the next idle moment.
+    if (main_ && mainPainted_)
+        QTimer::singleShot(0, this, &Forms::pickPendingEntry);
+}
+
+// The entry's own handler runs, as when the menu is used: its window opens over the main window,
+// modal, and takes the keyboard focus where it puts it itself.
+void Forms::pickPendingEntry()
+{
+    const std::optional<MenuEntry> entry = std::exchange(pendingEntry_, std::nullopt);
+    if (!entry || ending_ || !main_ || !main_->isVisible())
+        return;
+    if (*entry == MenuEntry::MoonCalendar)
+        main_->mnuMoonCalendar_Click();
+    else
+        main_->mnuMoonSky_Click();
 }
 
 void Forms::EndApplication()

@@ -58,6 +58,14 @@ public:
     // Closes the window if it is loaded; its unload step runs and the window is destroyed.
     void unload(Window window);
 
+    // The File menu entries that open a window over the main window.
+    enum class MenuEntry { MoonCalendar, MoonSky };
+    // Picks the main window's menu entry once the main window is on screen and the event loop is
+    // idle, as a user picking it then would (lunetide --calendar, --sky): the same window, opened
+    // by the same code. Nothing opens when by then the main window is hidden or gone, or the
+    // application is ending.
+    void PickOnceMainIsUp(MenuEntry entry);
+
     // Unloads every loaded window in turn, then ends the event loop. Runs once.
     void EndApplication();
     bool hasEnded() const { return ending_; }
@@ -72,6 +80,7 @@ private:
     void returnToMain();
     void exitScreenTakesOver();
     void hideStartupIfLoaded();
+    void pickPendingEntry();
 
     Sources sources_;
     QPointer<frmStartup> startup_;
@@ -79,4 +88,6 @@ private:
     QPointer<frmDisplay> display_;
     QPointer<frmExitScreen> exitScreen_;
     bool ending_ = false;
+    bool mainPainted_ = false; // the loaded main window has been painted once
+    std::optional<MenuEntry> pendingEntry_;
 };

@@ -17,12 +17,34 @@
 #include <csignal>
 #include <optional>
 
+namespace {
+
+// The File menu entry the command line asks for, if any.
+std::optional<Forms::MenuEntry> EntryToPick(WindowedCommandLine::Opening opening)
+{
+    switch (opening) {
+    case WindowedCommandLine::Opening::MainWindowOnly:
+        return std::nullopt;
+    case WindowedCommandLine::Opening::MoonCalendar:
+        return Forms::MenuEntry::MoonCalendar;
+    case WindowedCommandLine::Opening::MoonSky:
+        return Forms::MenuEntry::MoonSky;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     // Before anything opens a file: a closed standard descriptor would take the next one.
     OpenClosedStandardDescriptors();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     // --help and --version are answered before anything opens a display or takes the lock.
-    if (const int status = AnswerCommandLine(argc, argv); status >= 0)
+    const WindowedCommandLine commandLine = ParseWindowedCommandLine(arguments);
+    if (const int status = AnswerCommandLine(commandLine); status >= 0)
         return status;
     const QString program = QStringLiteral("lunetide");
     if (const quint64 limit = RaiseDescriptorLimit(); limit < kFewestDescriptors) {
@@ -33,9 +55,6 @@ int main(int argc, char* argv[])
                          .arg(kFewestDescriptors));
         return lunetide::command_line::kExitCannotStart;
     }
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
     if (DisplayIsMissing(arguments)) {
         lunetide::command_line::Complain(
             program, QStringLiteral("no display could be opened: neither DISPLAY nor "
@@ -67,8 +86,12 @@ int main(int argc, char* argv[])
         UseSettingsForPlace(sources, settings);
         Forms forms(sources);
         const TerminationSignals endOnSignal([&forms] { forms.EndApplication(); });
-        if (RunStartup(forms, RealStartupServices(instance, settings)))
+        if (RunStartup(forms, RealStartupServices(instance, settings))) {
+            // --calendar, --sky: after whatever the start-up showed, over the main window.
+            if (const std::optional<Forms::MenuEntry> entry = EntryToPick(commandLine.opening))
+                forms.PickOnceMainIsUp(*entry);
             status = QApplication::exec();
+        }
         // Windows unloaded on the way out are deleted here rather than leaked.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -77,7 +77,8 @@ QString HelpText(const QCommandLineParser& parser)
 Qt's own options are accepted as well, among them -platform NAME, -display
 DISPLAY, -style STYLE and -reverse.
 
-Only one copy runs at a time: a second copy says "Application is already
+--calendar and --sky are not taken together. Only one copy runs at a time: a
+second copy, --calendar or --sky given or not, says "Application is already
 running" and ends. The readings of a date can also be printed in a terminal
 with lunetide-reading.
 )"));
@@ -94,6 +95,13 @@ WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
         "for any date from 1901 to 2050."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption calendarOption(
+        QStringLiteral("calendar"), QStringLiteral("Once the main window is up, open the Moon "
+                                                   "Calendar as File -> Moon Calendar... does."));
+    const QCommandLineOption skyOption(
+        QStringLiteral("sky"), QStringLiteral("Once the main window is up, open Moon in the Sky as "
+                                              "File -> Moon in the Sky... does."));
+    parser.addOptions({calendarOption, skyOption});
 
     if (!parser.parse(WithoutQtArguments(arguments)))
         return Refuse(answer::ParseError(parser));
@@ -105,16 +113,19 @@ WindowedCommandLine ParseWindowedCommandLine(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         return Refuse(QStringLiteral("unexpected argument '%1'")
                           .arg(parser.positionalArguments().constFirst()));
-    return {};
+    // One window opens over the main window, as one menu entry is picked at a time.
+    if (parser.isSet(calendarOption) && parser.isSet(skyOption))
+        return Refuse(QStringLiteral("--calendar and --sky cannot be given together"));
+    WindowedCommandLine run;
+    if (parser.isSet(calendarOption))
+        run.opening = WindowedCommandLine::Opening::MoonCalendar;
+    else if (parser.isSet(skyOption))
+        run.opening = WindowedCommandLine::Opening::MoonSky;
+    return run;
 }
 
-int AnswerCommandLine(int argc, char* argv[])
+int AnswerCommandLine(const WindowedCommandLine& commandLine)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-
-    const WindowedCommandLine commandLine = ParseWindowedCommandLine(arguments);
     switch (commandLine.action) {
     case WindowedCommandLine::Action::Run:
         return -1;

@@ -27,7 +27,7 @@ void CommandLineTest::parse_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<Action>("action");
-    QTest::addColumn<QString>("text"); // start of the text
+    QTest::addColumn<QString>("text"); // start of the text; for Run, the window opened on top
 
     QTest::newRow("none") << QStringList{} << Action::Run << "";
     QTest::newRow("Qt's options") << QStringList{"-platform", "offscreen",     "-style=Fusion",
@@ -46,6 +46,10 @@ void CommandLineTest::parse_data()
     QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion
                                << "lunetide 1.15";
     QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << "lunetide 1.15";
+    QTest::newRow("--calendar") << QStringList{"--calendar"} << Action::Run << "calendar";
+    QTest::newRow("--sky") << QStringList{"--sky"} << Action::Run << "sky";
+    QTest::newRow("--sky --calendar") << QStringList{"--sky", "--calendar"} << Action::Refuse
+                                      << "--calendar and --sky cannot be given together";
     QTest::newRow("unknown") << QStringList{"--bogus"} << Action::Refuse
                              << "unknown option --bogus (try --help)";
     QTest::newRow("unknown before help") << QStringList{"--bogus", "--help"} << Action::Refuse
@@ -65,8 +69,10 @@ void CommandLineTest::parse()
     const WindowedCommandLine parsed =
         ParseWindowedCommandLine(QStringList{"/usr/bin/lunetide"} + arguments);
     QCOMPARE(parsed.action, action);
-    QVERIFY2(text.isEmpty() ? parsed.text.isEmpty() : parsed.text.startsWith(text),
-             qPrintable(parsed.text));
+    const QString openings[] = {"", "calendar", "sky"}; // in the order of Opening
+    const QString got =
+        action == Action::Run ? openings[static_cast<int>(parsed.opening)] : parsed.text;
+    QVERIFY2(text.isEmpty() ? got.isEmpty() : got.startsWith(text), qPrintable(got));
     if (action == Action::Refuse || action == Action::ShowVersion)
         QVERIFY(!parsed.text.contains(u'\n'));
     if (action == Action::ShowHelp)

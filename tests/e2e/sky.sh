@@ -5,6 +5,8 @@
 # highlights the first of the two) names the light, the moon's sign, the rise and set for the time
 # zone's place and the full moon of 24 December at 12:28 with its southern name. A place set
 # through File, Your Place (Alt+F, P), Perth's, is stored, and the next window's moonrise is for it.
+# lunetide --sky opens the same window over the main window, with the keyboard in it, once the
+# update question before it is answered.
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 client() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_client.py" "$@"; }
@@ -76,4 +78,20 @@ wait_until "$WINDOW_TIMEOUT" is_not_viewable "$sky" || fail "Esc left the sky wi
 
 kill -TERM "$launched"
 expect_clean_end "$launched" "$WINDOW_TIMEOUT" "the program"
+
+step "lunetide --sky, the update question due: No, then Moon in the Sky on top; Enter closes it"
+sed -i 's/^Duration=.*/Duration=2026-12-01/' "$settings"
+launch --sky
+press "$(wait_for_window "$launched" Lunetide)" Escape # No
+main=$(wait_for_window "$launched" 'Lunetide v1\.15')
+sky=$(wait_for "$sky_title")
+[[ $(visible_toplevels | head -1) == $(printf '0x%x' "$sky") ]] || fail "the sky window is not on top"
+labels=$(client window-labels "$sky_title")
+hears 'Moonrise, moonset and transit: for 31\.95° S, 115\.86° E'
+has_focus() { [[ $(xdotool getwindowfocus) == "$sky" ]]; }
+wait_until "$WINDOW_TIMEOUT" has_focus || fail "the sky window never took the keyboard focus"
+xdotool key Return
+wait_until "$WINDOW_TIMEOUT" is_not_viewable "$sky" || fail "Enter left the sky window open"
+kill -TERM "$launched"
+expect_clean_end "$launched" "$WINDOW_TIMEOUT" "lunetide --sky"
 echo "PASS"

@@ -49,10 +49,10 @@ export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 # Starts one copy of the program, through the command in launch_prefix if one is set (env with
-# variables for the program alone); its process id is left in $launched.
+# variables for the program alone), with the arguments given; its process id is left in $launched.
 launch_prefix=()
 launch() {
-    "${launch_prefix[@]}" "$LUNETIDE" >"$sandbox/lunetide-${#started[@]}.log" 2>&1 &
+    "${launch_prefix[@]}" "$LUNETIDE" "$@" >"$sandbox/lunetide-${#started[@]}.log" 2>&1 &
     launched=$!
     started+=("$launched")
 }
@@ -95,7 +95,7 @@ wait_for_window() {
 is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_not_viewable() { ! is_viewable "$1"; }
 
-# The ids of the mapped top-level windows, every application's, in stacking order. Listing the
+# The ids of the mapped top-level windows, every application's, the topmost first. Listing the
 # root's children fails when one of them is destroyed meanwhile: then list them again.
 visible_toplevels() {
     local children id tries=0
