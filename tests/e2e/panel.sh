@@ -4,6 +4,10 @@
 # user, SIGTERM, and the end when no tray ever comes.
 source "$(dirname "$0")/x_session.sh"
 PANEL=$LUNETIDE
+# The windowed program the menu opens, found on the PATH.
+mkdir "$sandbox/bin"
+ln -s "${2:?usage: $0 <lunetide-panel> <lunetide>}" "$sandbox/bin/lunetide"
+export PATH=$sandbox/bin:$PATH
 panel_lock=${lock%/lunetide.lock}/lunetide-panel.lock
 libfaketime=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
 export TZ=Europe/Berlin
@@ -98,7 +102,8 @@ stop_panel
 
 step "south, the same day: lit on the left"
 mkdir -p "$(dirname "$settings")"
-printf '[Settings]\nHemisphere=south\n' >"$settings"
+# Lunetide, opened from the menu below on 21 January, has no update question to ask that day.
+printf '[Settings]\nHemisphere=south\nDuration=2027-01-21\n' >"$settings"
 start_panel_on 2027-01-16
 wait_until 20 embedded_icon >/dev/null || fail "the icon was not embedded in the tray"
 [[ $(lit_side "$(embedded_icon)") == left ]] || fail "the waxing moon seen from the south is not lit on the left"
@@ -129,16 +134,23 @@ step "Start With the Desktop writes a valid autostart entry, and unchecking remo
 autostart=$HOME/.config/autostart/lunetide-panel.desktop
 start_panel_on 2027-01-21
 icon=$(wait_until 20 embedded_icon && embedded_icon) || fail "the icon was not embedded"
-toggle_start_with_desktop() {
+# Opens the menu with a right click on the icon and picks an entry by its access key.
+pick_from_menu() {
     xdotool mousemove --window "$icon" 5 5 click 3
-    wait_until 10 xdotool search --onlyvisible --pid "$panel" --class '.' >/dev/null
     sleep 0.5
-    xdotool key d
+    xdotool key "$1"
 }
+toggle_start_with_desktop() { pick_from_menu d; }
 toggle_start_with_desktop
 wait_until 10 test -f "$autostart" || fail "no autostart entry after checking Start With the Desktop"
 desktop-file-validate "$autostart" || fail "the autostart entry is not valid"
 toggle_start_with_desktop
 wait_until 10 test ! -e "$autostart" || fail "the autostart entry stayed after unchecking"
+
+step "Moon Calendar… opens Lunetide on its calendar"
+pick_from_menu c
+calendar=$(timeout "$WINDOW_TIMEOUT" xdotool search --sync --onlyvisible --name '^Moon Calendar - Lunetide v' | head -1) ||
+    fail "no Moon Calendar window came"
+kill -TERM "$(xdotool getwindowpid "$calendar")"
 stop_panel
 step "all passed"
