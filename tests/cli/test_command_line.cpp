@@ -1,7 +1,9 @@
 // What the command line asks for where the running program cannot show it cheaply: the day taken
-// for "today" and the limits of the dates and ranges it accepts.
+// for "today", the limits of the dates and ranges it accepts, the reminders' durations, and a
+// status line at any moment of a day.
 
 #include "cli/command_line.h"
+#include "cli/status_line.h"
 
 #include <QTest>
 
@@ -24,6 +26,10 @@ private slots:
     void withoutADateReadsTheGivenToday();
     void acceptedDays_data();
     void acceptedDays();
+    void alarmDurations_data();
+    void alarmDurations();
+    void filledTemplates_data();
+    void filledTemplates();
 };
 
 void CommandLineTest::withoutADateReadsTheGivenToday()
@@ -74,6 +80,75 @@ void CommandLineTest::acceptedDays()
     QCOMPARE(commandLine.action, CommandLine::Action::Read);
     QCOMPARE(commandLine.job.first, first);
     QCOMPARE(commandLine.job.last, last);
+}
+
+void CommandLineTest::alarmDurations_data()
+{
+    QTest::addColumn<QString>("duration");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("days and a time") << "-P1DT12H" << true;
+    QTest::newRow("weeks") << "-P2W" << true;
+    QTest::newRow("after the start, minutes alone") << "+PT15M" << true;
+    QTest::newRow("at the start") << "PT0S" << true;
+    QTest::newRow("the longest: 2^31 seconds less a few hours") << "P24855D" << true;
+    QTest::newRow("a day past 2^31 seconds") << "P24856D" << false;
+    QTest::newRow("a number past 32 bits") << "-P4294967297D" << false;
+    QTest::newRow("digits after the last unit") << "P1D2" << false;
+    QTest::newRow("nothing after P") << "P" << false;
+    QTest::newRow("nothing after T") << "-P1DT" << false;
+    QTest::newRow("lowercase") << "-p1d" << false;
+    QTest::newRow("weeks with days") << "P1W2D" << false;
+    QTest::newRow("hours then seconds") << "PT1H30S" << false;
+    QTest::newRow("a blank before") << " -P1D" << false;
+}
+
+void CommandLineTest::alarmDurations()
+{
+    QFETCH(QString, duration);
+    QFETCH(bool, accepted);
+    const CommandLine commandLine = Parse({"--ical", "--alarm", duration, "2027-01-01"});
+    QCOMPARE(commandLine.action == CommandLine::Action::Read, accepted);
+    QCOMPARE(commandLine.job.alarm, accepted ? duration : QString());
+}
+
+void CommandLineTest::filledTemplates_data()
+{
+    QTest::addColumn<QString>("lineTemplate");
+    QTest::addColumn<QDateTime>("moment"); // in UTC, the zone of the day
+    QTest::addColumn<bool>("southAscii");  // else seen from the north, as emoji
+    QTest::addColumn<QString>("line");
+
+    const QDateTime fullMoon(QDate(2026, 12, 24), QTime(1, 28), QTimeZone::utc()); // 01:28:49
+    QTest::newRow("every field, after the day's full moon")
+        << "{symbol}|{phase}|{age}|{sign}|{element}|{keyword}|{illumination}|{moonSign}|"
+           "{nextFull}|{daysToFull}"
+        << fullMoon.addSecs(60) << false
+        << "🌕|Full Moon|15|Capricorn|Earth|Motivated|100|Cancer|2027-01-22 12:17|29";
+    QTest::newRow("the same day, before it")
+        << "{nextFull} {daysToFull}" << fullMoon << false << "2026-12-24 01:28 0";
+    QTest::newRow("braces doubled around a field") << "{{{age}}}" << fullMoon << false << "{15}";
+    QTest::newRow("a keyword that ends in a blank")
+        << "{keyword}." << QDateTime(QDate(2026, 7, 1), QTime(12, 0), QTimeZone::utc()) << false
+        << "Caring.";
+    QTest::newRow("first quarter from the south, in ASCII")
+        << "{symbol}" << QDateTime(QDate(2026, 12, 20), QTime(12, 0), QTimeZone::utc()) << true
+        << "(|";
+}
+
+void CommandLineTest::filledTemplates()
+{
+    QFETCH(QString, lineTemplate);
+    QFETCH(QDateTime, moment);
+    QFETCH(bool, southAscii);
+    QFETCH(QString, line);
+    QCOMPARE(TemplateProblem(lineTemplate), QString());
+    const std::optional<lunetide::MoonGlance> glance =
+        lunetide::GlanceAt(moment.date(), moment, QTimeZone::utc(), std::nullopt,
+                           southAscii ? lunetide::Hemisphere::South : lunetide::Hemisphere::North);
+    QVERIFY(glance);
+    QCOMPARE(
+        FilledTemplate(lineTemplate, *glance, southAscii ? MoonMarks::Ascii : MoonMarks::Emoji),
+        line);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
