@@ -66,7 +66,8 @@ QString Fill(const QString& text, const MoonGlance* glance, MoonMarks marks, QSt
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        const bool doubled = i + 1 < text.size() && text.at(i + 1) == c;
+        const bool brace = c == u'{' || c == u'}';
+        const bool doubled = brace && i + 1 < text.size() && text.at(i + 1) == c;
         if (c == u'}' && !doubled)
             return QStringLiteral("lone '}' in --format '%1': write }} for a brace").arg(text);
         if (c == u'{' && !doubled) {

@@ -126,7 +126,8 @@ void CommandLineTest::filledTemplates_data()
         << "🌕|Full Moon|15|Capricorn|Earth|Motivated|100|Cancer|2027-01-22 12:17|29";
     QTest::newRow("the same day, before it")
         << "{nextFull} {daysToFull}" << fullMoon << false << "2026-12-24 01:28 0";
-    QTest::newRow("braces doubled around a field") << "{{{age}}}" << fullMoon << false << "{15}";
+    QTest::newRow("braces doubled around a field")
+        << "{{{age}}} full moon" << fullMoon << false << "{15} full moon";
     QTest::newRow("a keyword that ends in a blank")
         << "{keyword}." << QDateTime(QDate(2026, 7, 1), QTime(12, 0), QTimeZone::utc()) << false
         << "Caring.";
