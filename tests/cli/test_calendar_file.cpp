@@ -21,8 +21,7 @@ struct Event {
     QString summary;
     QString description;
     QDateTime stamp;
-    QDateTime at;   // a timed event's start (a phase in the sky); invalid for a day's event
-    QString alarms; // each VALARM's "ACTION TRIGGER DESCRIPTION", one a line
+    QDateTime at; // a timed event's start (a phase in the sky); invalid for a day's event
     bool operator==(const Event&) const = default;
 };
 
@@ -36,22 +35,6 @@ QByteArray CalendarFile(const QStringList& arguments)
         return {};
     }
     return process.readAllStandardOutput();
-}
-
-QString ValueOf(icalcomponent* component, icalproperty_kind kind)
-{
-    icalproperty* property = icalcomponent_get_first_property(component, kind);
-    return property ? QString::fromUtf8(icalproperty_get_value_as_string(property)) : "none";
-}
-
-QString AlarmsOf(icalcomponent* event)
-{
-    QStringList alarms;
-    for (icalcomponent* a = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT); a;
-         a = icalcomponent_get_next_component(event, ICAL_VALARM_COMPONENT))
-        alarms << ValueOf(a, ICAL_ACTION_PROPERTY) + ' ' + ValueOf(a, ICAL_TRIGGER_PROPERTY) + ' ' +
-                      QString::fromUtf8(icalcomponent_get_description(a));
-    return alarms.join('\n');
 }
 
 QDate DateOf(icaltimetype time)
@@ -84,8 +67,7 @@ QList<Event> EventsOf(const QByteArray& file)
                        QDateTime::fromSecsSinceEpoch(icaltime_as_timet(stamp), Qt::UTC),
                        start.is_date
                            ? QDateTime()
-                           : QDateTime::fromSecsSinceEpoch(icaltime_as_timet(start), Qt::UTC),
-                       AlarmsOf(c)});
+                           : QDateTime::fromSecsSinceEpoch(icaltime_as_timet(start), Qt::UTC)});
     }
     return events;
 }
@@ -135,8 +117,6 @@ private slots:
     void eventsAreTheDayByDayReadings();
     void anOverlappingRangeGivesTheSameEvents();
     void skyPhasesAreTimedEvents();
-    void remindersOnPhaseEventsAlone_data();
-    void remindersOnPhaseEventsAlone();
 };
 
 void CalendarFileTest::eventsAreTheDayByDayReadings_data()
@@ -236,34 +216,6 @@ void CalendarFileTest::skyPhasesAreTimedEvents()
         QCOMPARE(timed[i].uid + ' ' + timed[i].summary, almanac[i].first);
         QVERIFY(qAbs(timed[i].at.secsTo(QDateTime::fromString(almanac[i].second, Qt::ISODate))) <=
                 60);
-    }
-}
-
-void CalendarFileTest::remindersOnPhaseEventsAlone_data()
-{
-    QTest::addColumn<QString>("duration");
-    QTest::addColumn<QString>("trigger"); // as the file gives it
-    QTest::newRow("a day and a half before") << "-P1DT12H"
-                                             << "-P1DT12H";
-    QTest::newRow("after the start, its sign dropped") << "+PT15M"
-                                                       << "PT15M";
-}
-
-// The same events as without reminders, UIDs included, so that importing again updates them.
-void CalendarFileTest::remindersOnPhaseEventsAlone()
-{
-    QFETCH(QString, duration);
-    QFETCH(QString, trigger);
-    const QStringList days = {"--from", "2026-12-09", "--to", "2026-12-24"};
-    const QList<Event> plain = EventsOf(CalendarFile(days));
-    QList<Event> reminded = EventsOf(CalendarFile(days + QStringList{"--alarm", duration}));
-    QCOMPARE(reminded.size(), plain.size());
-    for (qsizetype i = 0; i < reminded.size(); ++i) {
-        const bool sign = reminded[i].uid.startsWith("lunetide-sign-");
-        QCOMPARE(reminded[i].alarms, sign ? "" : "DISPLAY " + trigger + ' ' + reminded[i].summary);
-        reminded[i].alarms.clear();
-        reminded[i].stamp = plain[i].stamp;
-        QCOMPARE(reminded[i], plain[i]);
     }
 }
 

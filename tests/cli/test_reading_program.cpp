@@ -150,8 +150,6 @@ private slots:
     void nextPhaseStarts();
     void skyOfADay_data();
     void skyOfADay();
-    void waybarObject_data();
-    void waybarObject();
     void badInput_data();
     void badInput();
     void helpAndVersion();
@@ -621,37 +619,6 @@ void ReadingProgramTest::skyOfADay()
     QCOMPARE(day["at"].toString().mid(10, 9), "T12:00:00");
 }
 
-// The first day of each phase's run: waybar's object of exactly four keys, the class the phase's.
-void ReadingProgramTest::waybarObject_data()
-{
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("phase");
-    QTest::newRow("dark") << "2026-12-05"
-                          << "Dark Moon";
-    QTest::newRow("new") << "2026-12-13"
-                         << "New Moon";
-    QTest::newRow("waxing") << "2026-12-17"
-                            << "Waxing Moon";
-    QTest::newRow("full") << "2026-12-22"
-                          << "Full Moon";
-    QTest::newRow("waning") << "2026-12-27"
-                            << "Waning Moon";
-}
-
-void ReadingProgramTest::waybarObject()
-{
-    QFETCH(QString, date);
-    QFETCH(QString, phase);
-    const Run run = RunProgram({"--waybar", date});
-    QCOMPARE(run.out.count('\n'), 1);
-    const QList<QJsonObject> objects = JsonLines(run.out);
-    QCOMPARE(objects.value(0).keys(), QStringList({"class", "percentage", "text", "tooltip"}));
-    QCOMPARE(objects[0]["class"].toString(), phase.toLower().replace(' ', '-'));
-    QVERIFY(objects[0]["text"].toString().endsWith(' ' + phase));
-    QVERIFY(objects[0]["tooltip"].toString().startsWith(phase + ", the moon "));
-    QVERIFY(QRegularExpression("\"percentage\":[0-9]+,").match(run.out).hasMatch());
-}
-
 void ReadingProgramTest::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -764,14 +731,9 @@ void ReadingProgramTest::badInput_data()
                                         << "lone '{' in --format '{phase': write {{ for a brace";
     QTest::newRow("a lone closing brace") << QStringList{"--format", "{age}}"}
                                           << "lone '}' in --format '{age}}': write }} for a brace";
-    QTest::newRow("--format with --month")
-        << QStringList{"--format", "{phase}", "--month"}
-        << "--format cannot be combined with --json, --ical, --month, --next, --from, --to or --sky";
     QTest::newRow("--waybar with a range")
         << QStringList{"--waybar", "--from", "2026-12-01", "--to", "2026-12-02"}
         << "--waybar cannot be combined with --json, --ical, --month, --next, --from, --to or --sky";
-    QTest::newRow("--format and --waybar") << QStringList{"--waybar", "--format", "{age}"}
-                                           << "--format and --waybar cannot be combined";
     QTest::newRow("--alarm alone")
         << QStringList{"--alarm", "-P1D"} << "--alarm given without --ical";
     QTest::newRow("--alarm not a duration")
