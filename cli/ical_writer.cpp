@@ -81,10 +81,10 @@ Alarm AlarmDurationOf(const QString& text)
         return std::nullopt;
     static const QRegularExpression number(QStringLiteral(R"(([0-9]+)([WDHMS]))"));
     long long seconds = 0;
-    for (const QRegularExpressionMatch& part : number.globalMatch(text)) {
+    for (const QRegularExpressionMatch& amount : number.globalMatch(text)) {
         bool read = false;
-        const unsigned value = part.captured(1).toUInt(&read);
-        const char unit = part.captured(2).at(0).toLatin1();
+        const unsigned value = amount.captured(1).toUInt(&read);
+        const char unit = amount.captured(2).at(0).toLatin1();
         const unsigned parsed = unit == 'W'   ? duration.weeks
                                 : unit == 'D' ? duration.days
                                 : unit == 'H' ? duration.hours

@@ -19,11 +19,10 @@ account() {
 uids() { grep -ho '^UID:[^[:cntrl:]]*' "$@" | sort; }
 file=$sandbox/moon.ics
 account "$1" --ical --alarm -P1D --month 2027-01 >"$file" || fail "lunetide-reading failed"
-written=$(uids "$file")
-[[ $(uniq <<<"$written" | wc -l) == $(grep -c '^BEGIN:VEVENT' "$file") ]] || fail "a UID twice"
+written=$(uids "$file") || fail "no events in the calendar file"
 account khal import --batch -a moon "$file" && account khal import --batch -a moon "$file" ||
     fail "khal import failed"
-stored=$(uids "$sandbox"/calendar/*.ics)
+stored=$(uids "$sandbox"/calendar/*.ics) || fail "khal stored no events"
 [[ $stored == "$written" ]] || fail "khal keeps:"$'\n'"$(diff <(echo "$written") <(echo "$stored"))"
 for event in "$sandbox"/calendar/*.ics; do
     alarms=$(sed -n '/^BEGIN:VALARM/,/^END:VALARM/p' "$event" |
