@@ -2,6 +2,8 @@
 
 #include "cli/civil_date.h"
 #include "cli/date_argument.h"
+#include "cli/ical_writer.h"
+#include "cli/status_line.h"
 #include "command_line/command_line_answer.h"
 #include "core/correspondence.h"
 #include "core/version.h"
@@ -23,6 +25,9 @@ const QString kICal = QStringLiteral("ical");
 const QString kHemisphere = QStringLiteral("hemisphere");
 const QString kSky = QStringLiteral("sky");
 const QString kPlace = QStringLiteral("place");
+const QString kFormat = QStringLiteral("format");
+const QString kWaybar = QStringLiteral("waybar");
+const QString kAlarm = QStringLiteral("alarm");
 
 // "-33.87,151.21": decimal degrees, north and east positive.
 std::optional<Place> PlaceOf(const QString& text)
@@ -112,7 +117,28 @@ its name (Wolf Moon ... Cold Moon, six months on in the south) and its marks
 (Harvest Moon, Blue Moon, supermoon). The rise and set are for --place, else
 for the settings Latitude= and Longitude=, else for the time zone's own place
 in the tz database. --next adds the next principal phases under a heading of
-their own; --ical adds each principal phase in its days as a timed event.)help")
+their own; --ical adds each principal phase in its days as a timed event.
+
+For a status bar, --format TEMPLATE prints one line for today at this moment,
+or for DATE at local noon: TEMPLATE with each field in braces replaced by its
+value. The fields: {symbol} the moon symbol, as --month draws it; {phase} and
+{age} the reading's phase and the moon's age in days; {sign}, {element} and
+{keyword} the sun sign's; {illumination} the lit part of the disc in the sky,
+in whole percent; {moonSign} the sign the moon itself stands in; {nextFull}
+the next full moon in the sky (local YYYY-MM-DD HH:MM) and {daysToFull} the
+days from the day to that full moon's. Write {{ for a { and }} for a }; an
+unknown field or a lone brace is refused. --waybar writes, for the same day
+and moment, the one JSON object a waybar custom module reads: "text" (the
+symbol and the phase), "tooltip" (the moon at a glance, as the panel shows
+it), "class" (the phase as dark-moon, new-moon, waxing-moon, full-moon or
+waning-moon) and "percentage" (the lit part). Neither goes with another form
+or output.
+
+--alarm DURATION gives each phase event of --ical (each run of a phase and
+each principal phase in the sky; not the sun signs' runs) a reminder that
+long from the event's start, written as in RFC 5545: -P1D a day before, -PT2H
+two hours before, PT0S at the start, -P1DT12H, -P2W. The UIDs stay the same,
+so importing again adds the reminders to the events already there.)help")
         .arg(TrustedDays());
 }
 
@@ -138,6 +164,9 @@ Examples:
   $ %1 --next --after 2026-12-01 "Full Moon"
   $ %1 --ical --month 2027-01 > moon.ics
   $ %1 --sky --place 52.52,13.40 2026-12-24
+  $ %1 --format '{symbol} {phase} {illumination}%'
+  $ %1 --waybar
+  $ %1 --ical --alarm -PT2H --month 2027-01
 )")
             .arg(program));
     // Qt cannot show an optional value: the line of --month is written here, in the description
@@ -232,6 +261,15 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                                      "north and east positive (default: the Latitude and "
                                      "Longitude settings, else the time zone's place)."),
                       QStringLiteral("LAT,LON")});
+    parser.addOption({kFormat,
+                      QStringLiteral("Print one line for a status bar: TEMPLATE with its {fields} "
+                                     "filled (see above)."),
+                      QStringLiteral("TEMPLATE")});
+    parser.addOption({kWaybar, QStringLiteral("Write the JSON object of a waybar custom module.")});
+    parser.addOption({kAlarm,
+                      QStringLiteral("With --ical: a reminder DURATION from each phase event's "
+                                     "start (-P1D a day before)."),
+                      QStringLiteral("DURATION")});
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("The day to read (default: today)."),
                                  QStringLiteral("[DATE]"));
@@ -249,9 +287,29 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
                 {},
                 QStringLiteral("%1 %2").arg(QLatin1StringView(kProgramName), ProgramVersion())};
 
-    for (const QString& name : {kFrom, kTo, kAfter, kHemisphere, kPlace})
+    for (const QString& name : {kFrom, kTo, kAfter, kHemisphere, kPlace, kFormat, kAlarm})
         if (parser.values(name).size() > 1)
             return Refuse(QStringLiteral("--%1 given more than once").arg(name));
+
+    // A status bar's line stands alone: one day, written its own way.
+    if (parser.isSet(kFormat) && parser.isSet(kWaybar))
+        return Refuse(QStringLiteral("--format and --waybar cannot be combined"));
+    for (const QString& line : {kFormat, kWaybar})
+        if (parser.isSet(line) &&
+            std::ranges::any_of(QStringList{kJson, kICal, kMonth, kNext, kFrom, kTo, kSky},
+                                [&parser](const QString& other) { return parser.isSet(other); }))
+            return Refuse(QStringLiteral("--%1 cannot be combined with --json, --ical, --month, "
+                                         "--next, --from, --to or --sky")
+                              .arg(line));
+    if (parser.isSet(kFormat))
+        if (const QString problem = TemplateProblem(parser.value(kFormat)); !problem.isEmpty())
+            return Refuse(problem);
+    if (parser.isSet(kAlarm) && !parser.isSet(kICal))
+        return Refuse(QStringLiteral("--alarm given without --ical"));
+    if (parser.isSet(kAlarm) && !IsAlarmDuration(parser.value(kAlarm)))
+        return Refuse(QStringLiteral("invalid duration '%1' for --alarm: give one as RFC 5545 "
+                                     "writes it, as -P1D, -PT2H, PT0S, -P1DT12H or -P2W")
+                          .arg(parser.value(kAlarm)));
 
     const bool hasRange = parser.isSet(kFrom) || parser.isSet(kTo);
     const bool hasMonth = parser.isSet(kMonth);
@@ -279,6 +337,10 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
     }
     if (parser.isSet(kSky))
         read.job.kind = JobKind::Sky;
+    if (parser.isSet(kFormat) || parser.isSet(kWaybar))
+        read.job.kind = JobKind::Glance;
+    read.job.lineTemplate = parser.value(kFormat);
+    read.job.alarm = parser.value(kAlarm);
     if (parser.isSet(kHemisphere)) {
         const QString hemisphere = parser.value(kHemisphere);
         if (hemisphere == QLatin1String("north"))
@@ -289,9 +351,11 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
             return Refuse(
                 QStringLiteral("invalid hemisphere '%1': give north or south").arg(hemisphere));
     }
-    read.job.format = parser.isSet(kJson)   ? OutputFormat::JsonLines
-                      : parser.isSet(kICal) ? OutputFormat::ICalendar
-                                            : OutputFormat::Text;
+    read.job.format = parser.isSet(kJson)     ? OutputFormat::JsonLines
+                      : parser.isSet(kICal)   ? OutputFormat::ICalendar
+                      : parser.isSet(kFormat) ? OutputFormat::Line
+                      : parser.isSet(kWaybar) ? OutputFormat::Waybar
+                                              : OutputFormat::Text;
     const QStringList positional = parser.positionalArguments();
 
     if (hasMonth) {
@@ -373,7 +437,7 @@ CommandLine ParseArguments(const QStringList& arguments, QDate today)
             if (!IsTrusted(today))
                 return RefuseToday(today);
             read.job.first = read.job.last = today;
-            read.job.skyNow = read.job.kind == JobKind::Sky;
+            read.job.skyNow = read.job.kind == JobKind::Sky || read.job.kind == JobKind::Glance;
             return read;
         }
         const DateArgument day = DateOf(positional.at(0), QStringLiteral("DATE"));

@@ -19,13 +19,20 @@ namespace lunetide::cli {
 inline constexpr char kProgramName[] = "lunetide-reading";
 QString ProgramVersion();
 
-enum class OutputFormat { Text, JsonLines, ICalendar };
+enum class OutputFormat {
+    Text,
+    JsonLines,
+    ICalendar,
+    Line,   // Glance: the template of --format, filled
+    Waybar, // Glance: the JSON object of a waybar custom module
+};
 
 enum class JobKind {
     Days,       // the reading of each day
     Month,      // a month at a glance (as text), or its days
     NextPhases, // the next day on which each phase begins
     Sky,        // the moon in the sky on each day, beside the readings
+    Glance,     // one day's moon on one line, for a status bar
 };
 
 // The days to read, first to last inclusive, and how to write them.
@@ -43,10 +50,14 @@ struct ReadingJob {
     std::optional<Hemisphere> hemisphere;
     // Where the moon rises and sets: --place, or else the user's setting or time zone.
     std::optional<Place> place;
-    // Sky: read at the moment of the call (no DATE given), else at each day's local noon.
+    // Sky and Glance: read at the moment of the call (no DATE given), else at the day's local noon.
     bool skyNow = false;
     // NextPhases: every phase was asked for, so the sky's principal phases follow as text.
     bool nextInTheSky = false;
+    // Line: the template of --format, whose fields TemplateProblem found known.
+    QString lineTemplate;
+    // ICalendar: the offset of a reminder from each phase event's start (--alarm), or empty.
+    QString alarm;
 };
 
 struct CommandLine {

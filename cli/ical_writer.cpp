@@ -9,9 +9,13 @@
 
 #include <libical/ical.h>
 
+#include <QRegularExpression>
+
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lunetide::cli {
@@ -58,10 +62,70 @@ bool Add(icalcomponent* component, icalproperty* property)
     return true;
 }
 
+using Alarm = std::optional<icaldurationtype>;
+
+// The duration of an alarm, or none where the text is not one. libical reads what it can and stops
+// ("P1D2" is a day to it, "P" nothing) and lets a number wrap around, so the whole text is checked
+// against RFC 5545's grammar first and each of its numbers against libical's reading after.
+Alarm AlarmDurationOf(const QString& text)
+{
+    static const QString time =
+        QStringLiteral(R"((?:[0-9]+H(?:[0-9]+M(?:[0-9]+S)?)?|[0-9]+M(?:[0-9]+S)?|[0-9]+S))");
+    static const QRegularExpression grammar(
+        QStringLiteral(R"(^[+-]?P(?:[0-9]+W|[0-9]+D(?:T%1)?|T%1)$)").arg(time));
+    if (!grammar.match(text).hasMatch())
+        return std::nullopt;
+    const icaldurationtype duration = icaldurationtype_from_string(text.toLatin1().constData());
+    if (icaldurationtype_is_bad_duration(duration) ||
+        (duration.is_neg != 0) != text.startsWith(u'-'))
+        return std::nullopt;
+    static const QRegularExpression number(QStringLiteral(R"(([0-9]+)([WDHMS]))"));
+    long long seconds = 0;
+    for (const QRegularExpressionMatch& amount : number.globalMatch(text)) {
+        bool read = false;
+        const unsigned value = amount.captured(1).toUInt(&read);
+        const char unit = amount.captured(2).at(0).toLatin1();
+        const unsigned parsed = unit == 'W'   ? duration.weeks
+                                : unit == 'D' ? duration.days
+                                : unit == 'H' ? duration.hours
+                                : unit == 'M' ? duration.minutes
+                                              : duration.seconds;
+        const long long unitSeconds = unit == 'W'   ? 7 * 86400
+                                      : unit == 'D' ? 86400
+                                      : unit == 'H' ? 3600
+                                      : unit == 'M' ? 60
+                                                    : 1;
+        seconds += (long long)value * unitSeconds;
+        if (!read || value != parsed || seconds > INT_MAX)
+            return std::nullopt;
+    }
+    return duration;
+}
+
+// A reminder `alarm` from the event's start, showing the event's summary; nothing without one.
+bool AddAlarm(icalcomponent* event, const Alarm& alarm, const std::string& summary)
+{
+    if (!alarm)
+        return true;
+    Component reminder(icalcomponent_new(ICAL_VALARM_COMPONENT));
+    if (!reminder)
+        return false;
+    icaltriggertype trigger{};
+    trigger.time = icaltime_null_time();
+    trigger.duration = *alarm;
+    const bool complete =
+        Add(reminder.get(), icalproperty_new_action(ICAL_ACTION_DISPLAY)) &&
+        Add(reminder.get(), icalproperty_new_trigger(trigger)) &&
+        Add(reminder.get(), icalproperty_new_description(Trimmed(summary).c_str()));
+    if (complete)
+        icalcomponent_add_component(event, reminder.release());
+    return complete;
+}
+
 // An event of whole days, or none when libical refuses a value. The end is exclusive (the day after
 // the last).
 Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stamp,
-                   const std::string& summary, const std::string& description)
+                   const std::string& summary, const std::string& description, const Alarm& alarm)
 {
     const QDate first = QDateOf(run.first);
     const QDate last = QDateOf(run.last);
@@ -78,29 +142,33 @@ Component DayEvent(const char* kind, const DayRun& run, const icaltimetype& stam
         Add(event.get(), icalproperty_new_dtend(DateValue(last.addDays(1)))) &&
         Add(event.get(), icalproperty_new_summary(Trimmed(summary).c_str())) &&
         Add(event.get(), icalproperty_new_description(Trimmed(description).c_str())) &&
-        Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT)) &&
+        AddAlarm(event.get(), alarm, summary);
     if (!complete)
         event.reset();
     return event;
 }
 
-Component PhaseEvent(const DayRun& run, const icaltimetype& stamp)
+Component PhaseEvent(const DayRun& run, const icaltimetype& stamp, const Alarm& alarm)
 {
     const Reading reading = ReadingOfDay(QDateOf(run.first));
-    return DayEvent("phase", run, stamp, S(reading.phaseTexts.name), S(reading.phaseTexts.text));
+    return DayEvent("phase", run, stamp, S(reading.phaseTexts.name), S(reading.phaseTexts.text),
+                    alarm);
 }
 
+// The sign's runs are the background of the phases: they carry no reminder.
 Component SignEvent(const DayRun& run, const icaltimetype& stamp)
 {
     const Reading reading = ReadingOfDay(QDateOf(run.first));
     return DayEvent("sign", run, stamp,
                     S(reading.signTexts.title) + ": " + S(reading.signTexts.keyword),
                     S(reading.signTexts.text) + "\n\nElement: " + S(reading.elementTexts.name) +
-                        '\n' + S(reading.elementTexts.text));
+                        '\n' + S(reading.elementTexts.text),
+                    std::nullopt);
 }
 
 // A principal phase at its instant: a moment, not a day, so it gives its start in UTC alone.
-Component SkyPhaseEvent(const sky::PhaseEvent& phase, const icaltimetype& stamp)
+Component SkyPhaseEvent(const sky::PhaseEvent& phase, const icaltimetype& stamp, const Alarm& alarm)
 {
     const QDateTime at = MomentOf(phase.julianDay, QTimeZone::utc());
     QString slug = QString::fromUtf8(sky::PrincipalPhaseName(phase.phase).data()).toLower();
@@ -120,7 +188,8 @@ Component SkyPhaseEvent(const sky::PhaseEvent& phase, const icaltimetype& stamp)
         Add(event.get(), icalproperty_new_summary(summary.c_str())) &&
         Add(event.get(), icalproperty_new_description(
                              "The moment of the phase in the sky, worked out for this instant.")) &&
-        Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT)) &&
+        AddAlarm(event.get(), alarm, summary);
     if (!complete)
         event.reset();
     return event;
@@ -128,9 +197,19 @@ Component SkyPhaseEvent(const sky::PhaseEvent& phase, const icaltimetype& stamp)
 
 } // namespace
 
-bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out,
-                   const std::vector<sky::PhaseEvent>& skyPhases)
+bool IsAlarmDuration(const QString& text)
 {
+    return AlarmDurationOf(text).has_value();
+}
+
+bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out,
+                   const std::vector<sky::PhaseEvent>& skyPhases, const QString& alarm)
+{
+    const Alarm reminder = alarm.isEmpty() ? std::nullopt : AlarmDurationOf(alarm);
+    if (!alarm.isEmpty() && !reminder) {
+        errno = EINVAL;
+        return false;
+    }
     const std::string productId =
         "-//Veyrholt Softwares//Lunetide " + ProgramVersion().toStdString() + "//EN";
     Component calendar(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT,
@@ -155,8 +234,8 @@ bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* o
     for (const RunKind kind : {RunKind::Phase, RunKind::Sign}) {
         for (const DayRun& run :
              RunsOf(kind, CivilDayOf(first), CivilDayOf(last), kFirstTrustedDay, kLastTrustedDay)) {
-            Component event =
-                kind == RunKind::Phase ? PhaseEvent(run, utcStamp) : SignEvent(run, utcStamp);
+            Component event = kind == RunKind::Phase ? PhaseEvent(run, utcStamp, reminder)
+                                                     : SignEvent(run, utcStamp);
             if (!event) {
                 errno = EINVAL;
                 return false;
@@ -165,7 +244,7 @@ bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* o
         }
     }
     for (const sky::PhaseEvent& phase : skyPhases) {
-        Component event = SkyPhaseEvent(phase, utcStamp);
+        Component event = SkyPhaseEvent(phase, utcStamp, reminder);
         if (!event) {
             errno = EINVAL;
             return false;

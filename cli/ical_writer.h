@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 
 #include <vector>
 
@@ -26,7 +27,16 @@ namespace lunetide::cli {
 //
 // Each principal phase in the sky among `skyPhases` is a timed event at its instant (UTC),
 // "Full Moon (Cold Moon)", with a UID of its phase and UTC day.
+//
+// With an `alarm` (see IsAlarmDuration), every phase event, of a run or in the sky, carries a
+// reminder shown that long before (negative) or after its start; the sign events carry none. The
+// UIDs stay the same with or without it, so importing again adds or removes the reminders.
 bool WriteCalendar(QDate first, QDate last, const QDateTime& stamp, std::FILE* out,
-                   const std::vector<sky::PhaseEvent>& skyPhases = {});
+                   const std::vector<sky::PhaseEvent>& skyPhases = {}, const QString& alarm = {});
+
+// Whether the text is a duration as RFC 5545 writes it, whole: a sign, P, then weeks alone or days
+// and a time (-P2W, -P1D, -PT2H, PT0S, -P1DT12H), uppercase, each number within libical's range
+// and the whole shorter than 68 years.
+bool IsAlarmDuration(const QString& text);
 
 } // namespace lunetide::cli

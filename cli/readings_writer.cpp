@@ -6,10 +6,14 @@
 #include "cli/month_grid.h"
 
 #include "cli/sky_days.h"
+#include "cli/status_line.h"
+#include "glance/moon_glance.h"
 #include "sky_clock/sky_clock.h"
 
 #include <QJsonDocument>
 #include <QLocale>
+
+#include <cerrno>
 
 namespace lunetide::cli {
 namespace {
@@ -103,6 +107,27 @@ bool WritePhaseStarts(const ReadingJob& job, std::FILE* out, const QDateTime& no
     return WriteBlock(block, out) && std::fflush(out) == 0;
 }
 
+// One line for a status bar: the day's moon at the moment of the call for today, else at the day's
+// local noon, as the filled template or waybar's object.
+bool WriteGlance(const ReadingJob& job, std::FILE* out, const QDateTime& now)
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QDateTime moment =
+        job.skyNow ? now.toTimeZone(zone) : QDateTime(job.first, QTime(12, 0), zone);
+    const std::optional<MoonGlance> glance =
+        GlanceAt(job.first, moment, zone, job.place, job.hemisphere.value_or(Hemisphere::North));
+    if (!glance) { // not for a day the command line takes
+        errno = EINVAL;
+        return false;
+    }
+    QByteArray line =
+        job.format == OutputFormat::Waybar
+            ? QJsonDocument(WaybarJson(*glance, job.moonMarks)).toJson(QJsonDocument::Compact)
+            : FilledTemplate(job.lineTemplate, *glance, job.moonMarks).toUtf8();
+    line.append('\n');
+    return WriteBlock(line, out) && std::fflush(out) == 0;
+}
+
 } // namespace
 
 bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
@@ -115,11 +140,14 @@ bool WriteReadings(const ReadingJob& job, std::FILE* out, const QDateTime& now)
         return WriteCalendar(job.first, job.last, now, out,
                              sky::PhaseEventsBetween(first.start, last.end,
                                                      job.place ? job.place->latitude : 0,
-                                                     OffsetIn(zone)));
+                                                     OffsetIn(zone)),
+                             job.alarm);
     }
     switch (job.kind) {
     case JobKind::Sky:
         return WriteSky(job, out, now);
+    case JobKind::Glance:
+        return WriteGlance(job, out, now);
     case JobKind::NextPhases:
         return WritePhaseStarts(job, out, now);
     case JobKind::Month:

@@ -723,6 +723,23 @@ void ReadingProgramTest::badInput_data()
         << "invalid date '2100-01-01' for --to: only 1900-01-01 to 2099-12-31 can be read";
     QTest::newRow("east") << QStringList{"--hemisphere", "east"}
                           << "invalid hemisphere 'east': give north or south";
+    QTest::newRow("unknown field")
+        << QStringList{"--format", "{phase} {colour}"}
+        << "unknown field {colour} in --format: give {symbol}, {phase}, {age}, {sign}, "
+           "{element}, {keyword}, {illumination}, {moonSign}, {nextFull} or {daysToFull}";
+    QTest::newRow("a field not closed") << QStringList{"--format", "{phase"}
+                                        << "lone '{' in --format '{phase': write {{ for a brace";
+    QTest::newRow("a lone closing brace") << QStringList{"--format", "{age}}"}
+                                          << "lone '}' in --format '{age}}': write }} for a brace";
+    QTest::newRow("--waybar with a range")
+        << QStringList{"--waybar", "--from", "2026-12-01", "--to", "2026-12-02"}
+        << "--waybar cannot be combined with --json, --ical, --month, --next, --from, --to or --sky";
+    QTest::newRow("--alarm alone")
+        << QStringList{"--alarm", "-P1D"} << "--alarm given without --ical";
+    QTest::newRow("--alarm not a duration")
+        << QStringList{"--ical", "--alarm=1 day"}
+        << "invalid duration '1 day' for --alarm: give one as RFC 5545 writes it, as -P1D, -PT2H, "
+           "PT0S, -P1DT12H or -P2W";
     QTest::newRow("--from without a value")
         << QStringList{"--from"} << "Missing value after '--from'.";
 }
@@ -792,6 +809,8 @@ void ReadingProgramTest::unwritableOutputIsAFailure_data()
             << QStringList{"--next"} << output << err;
         QTest::addRow("a calendar file, %s", name.constData())
             << QStringList{"--ical", "--month", "2026-12"} << output << err;
+        QTest::addRow("a status line, %s", name.constData())
+            << QStringList{"--waybar"} << output << err;
     }
     QTest::newRow("--version, closed") << QStringList{"--version"} << "closed" << closed;
     QTest::newRow("a refusal, closed") << QStringList{"--bogus"} << "closed" << closed;

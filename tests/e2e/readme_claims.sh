@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The README's claims that code can check, a table of them each: the files the programs make and
 # where, the paths of the tree it names, every lunetide-reading example run and compared byte for
-# byte, and the exit statuses. A row whose words the README no longer has fails too: the README
-# and this table change together.
+# byte, the status bars' snippets run as the bars run them, and the exit statuses. A row whose
+# words the README no longer has fails too: the README and this table change together.
 #
 #   readme_claims.sh <lunetide> <lunetide-reading> <source folder> <build folder>
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
@@ -91,6 +91,30 @@ listed=$(grep -oP 'one object per day with the keys \K[^.]*' <<<"$readme" | grep
     LC_ALL=C sort)
 [[ -n $listed && $listed == "$("$READING" --json 2007-12-23 | jq -r 'keys[]')" ]] ||
     fail "the README lists the JSON keys"$'\n'"$listed"
+
+step "the status bars' snippets, run as the bars run them"
+# The README's indented block that begins with the line $1, without its indent; a bar's command.
+snippet() { awk -v s="    $1" '$0 == s { on = 1 } on && !NF { exit } on { print substr($0, 5) }' \
+    "$SOURCE/README.md"; }
+bar() { (cd "$work" && PATH="$(dirname "$READING"):$PATH" LC_ALL=C.UTF-8 bash -o pipefail -c "$1"); }
+module=$(jq -ce '."custom/moon" | select(."return-type" == "json" and (.interval | numbers))' \
+    <<<"{$(snippet '"custom/moon": {')}") || fail "the README's waybar module"
+said=$(bar "$(jq -r .exec <<<"$module")") && [[ $said != *$'\n'* ]] && jq -e '(keys ==
+    ["class", "percentage", "text", "tooltip"]) and (.percentage | . == floor)' <<<"$said" >/dev/null ||
+    fail "waybar's exec writes: $said"
+polybar=$(snippet '[module/moon]')
+i3blocks=$(snippet '[moon]')
+grep -qx 'type = custom/script' <<<"$polybar" && grep -qE '^interval = [0-9]+$' <<<"$polybar" &&
+    grep -qE '^interval=[0-9]+$' <<<"$i3blocks" || fail "polybar's or i3blocks' snippet"
+# Every field the README lists is the program's, and a template of them all is filled whole.
+listed=$(grep -oP 'The fields are \K.*?(?=`\{\{` stands)' <<<"$readme" | grep -oP '\{\w+\}' | sort) || true
+known=$({ "$READING" --format '{?}' 2>&1 || true; } | grep -oP 'give \K.*' | grep -oP '\{\w+\}' | sort) || true
+[[ -n $listed && $listed == "$known" ]] ||
+    fail "the README's fields:"$'\n'"$listed"$'\n'"the program's:"$'\n'"$known"
+for command in "$(grep -oP '^exec = \K.*' <<<"$polybar")" "$(grep -oP '^command=\K.*' <<<"$i3blocks")" \
+    "lunetide-reading --format '$(tr -d '\n' <<<"$listed")'"; do
+    said=$(bar "$command") && [[ -n $said && $said != *[$'\n{}']* ]] || fail "$command writes: $said"
+done
 
 step "the exit statuses"
 status_rows=(
