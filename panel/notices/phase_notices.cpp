@@ -36,7 +36,7 @@ QString SentenceCase(std::string_view name)
     return text.left(1) + text.mid(1).toLower();
 }
 
-// A name as part of a key: blanks become hyphens.
+// A name inside a key: blanks become hyphens.
 QString KeyWord(const QString& name)
 {
     return QString(name).replace(u' ', u'-');
