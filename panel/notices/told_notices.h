@@ -36,8 +36,8 @@ public:
     bool WasTold(const QString& key) const { return told().contains(key); }
 
     // Adds the keys to those told on `day`; the keys of any other day are dropped. False, and
-    // nothing written, when the file cannot be read or written or a key has a character a key
-    // never has (a blank, a comma, a semicolon, a quote, a backslash).
+    // nothing written, when the file cannot be read or written or a key has anything but letters,
+    // digits and ": . _ + -" (a blank would split it, a comma make the line a list).
     bool RememberTold(QDate day, const QStringList& keys);
 
 private:
