@@ -5,6 +5,9 @@
 #include "panel/day_watch.h"
 #include "panel/lunetide_launch.h"
 #include "panel/moon_icon.h"
+#include "panel/notices/desktop_notifier.h"
+#include "panel/notices/phase_notices.h"
+#include "panel/notices/told_notices.h"
 #include "settings/user_folders.h"
 #include "settings/user_settings.h"
 #include "ui/look/app_icon.h"
@@ -110,6 +113,7 @@ void MoonTray::Refresh()
                               .arg(now.date().year()));
     }
     southern_->setChecked(hemisphere == Hemisphere::South);
+    tellPhases_->setChecked(PanelSettings().notify());
     startWithDesktop_->setChecked(HasAutostartEntry());
 }
 
@@ -132,7 +136,13 @@ void MoonTray::ChooseHemisphere(bool south)
 
 void MoonTray::ChooseToBeTold(bool on)
 {
-    Q_UNUSED(on);
+    PanelSettings panelSettings;
+    if (!panelSettings.SetNotify(on))
+        Warn(QStringLiteral("Tell Me When a Phase Begins could not be saved in %1.")
+                 .arg(panelSettings.path()));
+    tellPhases_->setChecked(panelSettings.notify());
+    if (tellPhases_->isChecked())
+        TellPhases();
 }
 
 void MoonTray::ChooseToStartWithDesktop(bool on)
