@@ -117,7 +117,29 @@ void MoonTray::Refresh()
     startWithDesktop_->setChecked(HasAutostartEntry());
 }
 
-void MoonTray::TellPhases() {}
+// Today's notices not told yet, each once: through the desktop's notification server, else as the
+// tray's own message. Days that passed while the panel was not running are not told.
+void MoonTray::TellPhases()
+{
+    PanelSettings panelSettings;
+    if (!panelSettings.notify())
+        return;
+    const UserSettings settings;
+    const QDate today = QDate::currentDate();
+    const std::vector<PhaseNotice> untold =
+        UntoldNotices(NoticesOfDay(today, QTimeZone::systemTimeZone(), ChosenPlace(settings),
+                                   ChosenHemisphere(settings)),
+                      panelSettings);
+    if (untold.empty())
+        return;
+    QStringList told;
+    for (const PhaseNotice& notice : untold) {
+        if (!SendDesktopNotification(notice))
+            tray_->showMessage(notice.title, notice.body, MoonIcon(notice.shape));
+        told << notice.key;
+    }
+    panelSettings.RememberTold(today, told);
+}
 
 void MoonTray::OpenLunetide(const QStringList& arguments)
 {

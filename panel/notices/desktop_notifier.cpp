@@ -77,7 +77,7 @@ bool SendDesktopNotification(const lunetide::PhaseNotice& notice)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        qWarning("lunetide: no desktop notification, no session bus: %s",
+        qWarning("lunetide-panel: no desktop notification, no session bus: %s",
                  qUtf8Printable(bus.lastError().message()));
         return false;
     }
@@ -93,7 +93,7 @@ bool SendDesktopNotification(const lunetide::PhaseNotice& notice)
             << PlainBody(notice.body) << QStringList() << hints << -1;
     const QDBusMessage reply = bus.call(message, QDBus::Block, kReplyTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        qWarning("lunetide: the desktop notification was not taken: %s",
+        qWarning("lunetide-panel: the desktop notification was not taken: %s",
                  qUtf8Printable(reply.errorMessage()));
         return false;
     }

@@ -112,7 +112,8 @@ QStringList PanelSettings::told() const
 bool PanelSettings::RememberTold(QDate day, const QStringList& keys)
 {
     if (!day.isValid() || !std::all_of(keys.begin(), keys.end(), IsStorableKey)) {
-        qWarning("lunetide-panel: a notice's key cannot be stored: %s", qUtf8Printable(keys.join(u' ')));
+        qWarning("lunetide-panel: a notice's key cannot be stored: %s",
+                 qUtf8Printable(keys.join(u' ')));
         return false;
     }
     const std::optional<Stored> stored = Read(path_);
