@@ -88,8 +88,15 @@ void MoonTray::WatchSettingsFile()
     const QString file = SettingsFilePath();
     if (file.isEmpty())
         return;
-    const QString folder = QFileInfo(file).path();
-    const QStringList paths{file, folder, QFileInfo(folder).path()};
+    // The file and the folders on its way up to the home, which a new account may not have yet.
+    QStringList paths{file};
+    const QString home = HomeFolder();
+    for (QString folder = QFileInfo(file).path(); paths.size() < 4;
+         folder = QFileInfo(folder).path()) {
+        paths << folder;
+        if (folder == home || folder == QFileInfo(folder).path())
+            break;
+    }
     const QStringList watched = settingsWatch_->files() + settingsWatch_->directories();
     for (const QString& path : paths)
         if (!watched.contains(path) && QFileInfo::exists(path))
