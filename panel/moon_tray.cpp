@@ -22,6 +22,12 @@
 
 using namespace lunetide;
 
+namespace {
+
+constexpr int kTellAfterShownMs = 1000;
+
+} // namespace
+
 MoonTray::MoonTray(QString panelFolder, QObject* parent)
     : QObject(parent), panelFolder_(std::move(panelFolder)), menu_(std::make_unique<QMenu>()),
       tray_(new QSystemTrayIcon(this)), dayWatch_(new DayWatch(this)),
@@ -80,7 +86,8 @@ void MoonTray::Show()
 {
     Refresh();
     tray_->show();
-    TellPhases();
+    // Once the icon is in the tray: a notification server may take its time to answer.
+    QTimer::singleShot(kTellAfterShownMs, this, &MoonTray::TellPhases);
 }
 
 void MoonTray::WatchSettingsFile()
