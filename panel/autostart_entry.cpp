@@ -75,9 +75,12 @@ bool SetAutostartEntry(bool on, const QString& program, QString* problem)
         *problem = QStringLiteral("the folder %1 could not be made").arg(folder);
         return false;
     }
+    // commit() does not remember a failed write-out of QSaveFile's buffer (a full disk) and would
+    // put an empty entry in place: the flush is checked first.
     QSaveFile file(path);
     const QByteArray text = AutostartEntryText(program).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
+        !file.commit()) {
         *problem = QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
         return false;
     }
