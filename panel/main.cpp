@@ -70,10 +70,11 @@ int main(int argc, char* argv[])
     AwaitTray(
         &tray, waitSeconds, [&tray] { tray.Show(); },
         [&] {
-            answer::Complain(program,
-                             QStringLiteral("no system tray appeared within %1 seconds: "
-                                            "start lunetide-panel with the desktop's panel")
-                                 .arg(waitSeconds));
+            answer::Complain(program, QStringLiteral("no system tray appeared within %1 %2: start "
+                                                     "lunetide-panel with the desktop's panel")
+                                          .arg(waitSeconds)
+                                          .arg(waitSeconds == 1 ? QStringLiteral("second")
+                                                                : QStringLiteral("seconds")));
             QCoreApplication::exit(answer::kExitCannotStart);
         });
     return QApplication::exec();
